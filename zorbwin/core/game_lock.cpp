@@ -1,0 +1,6 @@
+#include "core/game_lock.h"
+
+std::mutex& GameMutex() {
+  static std::mutex mutex;
+  return mutex;
+}
