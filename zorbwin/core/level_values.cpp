@@ -1,9 +1,9 @@
 #include "core/level_values.h"
 
-#include "core/sprite_ids.h"
-
 #include <algorithm>
 #include <array>
+
+#include "core/sprite_ids.h"
 
 namespace {
 
@@ -12,10 +12,10 @@ constexpr int LevelColours = 6;
 }  // namespace
 
 std::int32_t LevelWallSprite(int level) {
-    constexpr std::array<std::int32_t, LevelColours> walls{
-        SpriteWallBlue,        SpriteWallPurpleRed, SpriteWallGreen,
-        SpriteWallPurpleRed,   SpriteWallYellowBrown, SpriteWallRedWhite};
-    return walls[level % LevelColours];
+  constexpr std::array<std::int32_t, LevelColours> walls{SpriteWallBlue,        SpriteWallPurpleRed,
+                                                         SpriteWallGreen,       SpriteWallPurpleRed,
+                                                         SpriteWallYellowBrown, SpriteWallRedWhite};
+  return walls[level % LevelColours];
 }
 
 std::int32_t LevelFruitSprite(int level) { return SpriteFruit + 2 * (level % LevelColours); }
@@ -26,6 +26,4 @@ int LevelFrightenedTicks(int level) { return std::max(400 - 30 * level, 100); }
 
 int LevelChaserSteps(int baseSteps, int level) { return baseSteps + level / 5; }
 
-int LevelFrightenedSteps(int baseSteps, int level) {
-    return std::min(level / 2 + 1, baseSteps);
-}
+int LevelFrightenedSteps(int baseSteps, int level) { return std::min(level / 2 + 1, baseSteps); }

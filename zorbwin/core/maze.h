@@ -1,9 +1,9 @@
 #pragma once
 
-#include "core/sprite_ids.h"
-
 #include <array>
 #include <cstdint>
+
+#include "core/sprite_ids.h"
 
 // The maze: 19 x 19 cells of 20 x 20 pixels, row 0 at the top. Pixel
 // positions count x from the left edge and y upward from the bottom edge.
@@ -27,27 +27,27 @@ constexpr CellCode CellGate = '4';
 bool IsCellCode(CellCode code);
 
 struct CellImage {
-    CellCode code;
-    std::int32_t sprite;
+  CellCode code;
+  std::int32_t sprite;
 };
 
 struct Maze {
-    std::array<CellCode, MazeCellCount> cells{};
-    // The sprite that draws each code; the wall row changes with the level.
-    std::array<CellImage, 6> imageTable{{{' ', SpriteBlank},
-                                         {'.', SpriteDot},
-                                         {'1', SpriteWallBlue},
-                                         {'2', SpriteBlank},
-                                         {'3', SpriteBlank},
-                                         {'4', SpriteGate}}};
-    int columns = MazeColumns;
-    int rows = MazeRows;
-    int cellWidth = CellWidth;
-    int cellHeight = CellHeight;
+  std::array<CellCode, MazeCellCount> cells{};
+  // The sprite that draws each code; the wall row changes with the level.
+  std::array<CellImage, 6> imageTable{{{' ', SpriteBlank},
+                                       {'.', SpriteDot},
+                                       {'1', SpriteWallBlue},
+                                       {'2', SpriteBlank},
+                                       {'3', SpriteBlank},
+                                       {'4', SpriteGate}}};
+  int columns = MazeColumns;
+  int rows = MazeRows;
+  int cellWidth = CellWidth;
+  int cellHeight = CellHeight;
 };
 
 // The maze of the running game.
-extern Maze CurrentMaze;
+extern Maze gameMaze;
 
 // Code of cell (column, row); a cell outside the maze reads as wall.
 CellCode CellAt(const Maze& maze, int column, int row);

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QString>
-
 #include <cstdint>
 
 // Buffered reading of files a 4096-byte page at a time, through a table of
