@@ -1,0 +1,7 @@
+#pragma once
+
+#include <QString>
+
+// A folder in the escaped form a quoted string of a registry script needs:
+// every backslash doubled, ended by exactly one escaped separator.
+QString EscapeRegPath(const QString& folder);
