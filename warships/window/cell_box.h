@@ -1,0 +1,35 @@
+#pragma once
+
+#include "core/cell_mark.h"
+
+#include <QWidget>
+#include <vector>
+
+// One bordered cell of a map. What is printed into it stays until cleared.
+class CellBox : public QWidget {
+    Q_OBJECT
+
+public:
+    CellBox(int index, QWidget* parent);
+
+    void Print(const CellMark& mark);
+    void Clear();
+    // What has been printed since the last clearing, oldest first.
+    const std::vector<CellMark>& Marks() const;
+
+    static const QSize BoxSize;
+    static const QPoint BoxStep;
+
+signals:
+    void Click(int index);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    int index_;
+    bool pressed_ = false;
+    std::vector<CellMark> marks_;
+};

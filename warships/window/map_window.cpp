@@ -1,0 +1,65 @@
+#include "window/map_window.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr int WidthTwips = 4815;
+
+} // namespace
+
+MapWindow::MapWindow(const QString& caption, int heightTwips, Qt::WindowFlags flags)
+    : QWidget(nullptr, flags)
+{
+    setWindowTitle(caption);
+    setFixedSize(WidthTwips / TwipsPerPixel, heightTwips / TwipsPerPixel);
+    for (int index = 0; index < CellCount; ++index)
+        cells_[index] = new CellBox(index, this);
+}
+
+CellBox* MapWindow::Image1(int index) const
+{
+    return cells_[index];
+}
+
+void MapWindow::PrintCell(int cell, const CellMark& mark)
+{
+    cells_[cell]->Print(mark);
+}
+
+void MapWindow::ClearCell(int cell)
+{
+    cells_[cell]->Clear();
+}
+
+void MapWindow::Beep()
+{
+    QApplication::beep();
+}
+
+void MapWindow::PinAt(std::function<QPoint()> place)
+{
+    place_ = std::move(place);
+    Repin();
+}
+
+void MapWindow::Repin()
+{
+    if (place_ && frameGeometry().topLeft() != place_())
+        move(place_());
+}
+
+void MapWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    Repin();
+    emit Moved();
+}
+
+void MapWindow::closeEvent(QCloseEvent* event)
+{
+    event->accept();
+    QCoreApplication::quit();
+}
