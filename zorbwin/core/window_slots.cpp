@@ -11,8 +11,9 @@ namespace {
 
 bool ValidSlot(int slot) { return slot >= 0 && slot < WINDOW_SLOT_COUNT; }
 
-// Posted codes travel as user events: QEvent::User + code.
-constexpr int LAST_POSTED_CODE = QEvent::MaxUser - QEvent::User;
+// Posted codes travel as user events: QEvent::User + code. The event types
+// Qt hands out at run time lie far above the highest code.
+constexpr int LAST_POSTED_CODE = 0x7FFF;
 
 }  // namespace
 
