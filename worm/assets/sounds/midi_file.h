@@ -1,0 +1,10 @@
+#pragma once
+
+#include "tune.h"
+
+#include <string>
+#include <vector>
+
+// Standard MIDI file (format 0, one track) of a tune: tempo, channel set-up, notes, and the
+// end of the track exactly at the tune's length so that it loops without a gap.
+std::vector<unsigned char> MidiFileBytes(const Tune& tune);
