@@ -21,6 +21,7 @@ int main(int argc, char* argv[])
     Form1 form1;
     form1.PinAt([] { return QPoint(0, 0); });
     form1.show();
+    form1.WaitUntilFramed();
 
     Form2 form2;
     ClockRandomSource random;

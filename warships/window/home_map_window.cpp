@@ -12,5 +12,4 @@ void Form2::PlaceBeside(MapWindow& left)
         const QRect frame = left.frameGeometry();
         return QPoint(frame.x() + frame.width(), 0);
     });
-    connect(&left, &MapWindow::Moved, this, &MapWindow::Repin);
 }

@@ -9,6 +9,7 @@ class Form2 : public MapWindow {
 public:
     Form2();
 
-    // Keeps the window at the top, right of the given one.
+    // Keeps the window at the top, right of the given one, whose frame
+    // should be known by then.
     void PlaceBeside(MapWindow& left);
 };

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 
@@ -49,6 +51,25 @@ void MapWindow::Repin()
 {
     if (place_ && frameGeometry().topLeft() != place_())
         move(place_());
+}
+
+bool MapWindow::Framed() const
+{
+    return frameGeometry() != geometry();
+}
+
+void MapWindow::WaitUntilFramed()
+{
+    constexpr int LongestWaitMs = 1000;
+    if (Framed())
+        return;
+    QEventLoop loop;
+    QTimer::singleShot(LongestWaitMs, &loop, &QEventLoop::quit);
+    connect(this, &MapWindow::Moved, &loop, [this, &loop] {
+        if (Framed())
+            loop.quit();
+    });
+    loop.exec();
 }
 
 void MapWindow::moveEvent(QMoveEvent* event)

@@ -25,6 +25,9 @@ public:
     // Keeps the outer frame's top-left corner where place says.
     void PinAt(std::function<QPoint()> place);
     void Repin();
+    // Lets events run until the window manager has put a frame round the
+    // shown window, so that its outer size is known; a second at most.
+    void WaitUntilFramed();
 
 signals:
     void Moved();
@@ -34,6 +37,8 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    bool Framed() const;
+
     std::array<CellBox*, CellCount> cells_{};
     std::function<QPoint()> place_;
 };

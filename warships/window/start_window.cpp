@@ -1,5 +1,6 @@
 #include "window/start_window.h"
 
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -35,4 +36,13 @@ void Form3::Command1_Click()
 
 void Form3::reject()
 {
+}
+
+// The window has no title bar; it draws its own single border.
+void Form3::paintEvent(QPaintEvent* event)
+{
+    QDialog::paintEvent(event);
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::Shadow));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }

@@ -20,6 +20,9 @@ public slots:
     // No close box: only "Play" leaves the window.
     void reject() override;
 
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
 private:
     QRadioButton* option1_;
     QRadioButton* option2_;
