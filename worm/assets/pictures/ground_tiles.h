@@ -1,0 +1,11 @@
+// The twelve grounds of a track as 12 x 12 tiles, drawn from small rules.
+#pragma once
+
+#include "palette.h"
+
+#include <QImage>
+
+constexpr int CellSize = 12;
+
+bool isGroundCode(int code);
+QImage groundTile(int code, const Palette& palette);

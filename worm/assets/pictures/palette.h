@@ -1,0 +1,22 @@
+// The one colour palette of every worm picture, read from art/palette.txt.
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <map>
+
+class Palette
+{
+public:
+    // Reads "char rrggbb name" lines; returns false with a message on bad input.
+    bool load(const QString& path, QString* error);
+
+    // The colour of a legend character; unknown characters are a programming
+    // error of the art and abort the generator.
+    QColor colour(char legend) const;
+    QRgb rgb(char legend) const { return colour(legend).rgb(); }
+    bool contains(char legend) const { return m_colours.count(legend) != 0; }
+
+private:
+    std::map<char, QColor> m_colours;
+};
