@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QColor>
+#include <QPixmap>
+#include <QWidget>
+
+#include "game.h"
+
+// A numbered arrow above a column; a disk dropped on it goes into that column.
+class ArrowTarget : public QWidget {
+  Q_OBJECT
+
+ public:
+  ArrowTarget(int column, const QPixmap& picture, QWidget* parent);
+  int column() const { return column_; }
+  // The keyboard's choice of column, outlined in the colour of the side to move.
+  void SetMark(const QColor& colour);
+  void ClearMark();
+  bool Marked() const { return mark_.isValid(); }
+
+ signals:
+  void DragDrop(int column, Disk disk);
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
+
+ private:
+  int column_;
+  QPixmap picture_;
+  QColor mark_;
+};

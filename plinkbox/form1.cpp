@@ -1,0 +1,210 @@
+#include "form1.h"
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QLayout>
+#include <QMenuBar>
+#include <QScreen>
+#include <QMoveEvent>
+
+#include "messages.h"
+#include "twips.h"
+
+namespace {
+
+const QColor kCyan(0, 255, 255);
+const QColor kRedMarkColour(220, 0, 0);
+const QColor kBlueMarkColour(0, 0, 220);
+
+QLabel* BoldLabel(const QString& text, const QRect& place, QWidget* parent) {
+  auto* label = new QLabel(text, parent);
+  QFont font = label->font();
+  font.setBold(true);
+  label->setFont(font);
+  label->setGeometry(place);
+  return label;
+}
+
+}  // namespace
+
+Form1::Form1(Alerts& alerts) : alerts_(alerts) {
+  auto* board = new QWidget(this);
+  board->setFixedSize(Px(7515), Px(6180));
+  QPalette palette = board->palette();
+  palette.setColor(QPalette::Window, kCyan);
+  board->setPalette(palette);
+  board->setAutoFillBackground(true);
+  setCentralWidget(board);
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  setWindowIcon(pictures_.windowIcon);
+  setFocusPolicy(Qt::StrongFocus);
+  setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                 Qt::WindowCloseButtonHint);
+
+  CreateMenu();
+  CreateSides(board);
+  CreateGrid(board);
+  CreateWinner(board);
+  adjustSize();
+  Form_Load();
+}
+
+void Form1::CreateMenu() {
+  mnuHowToPlay_ = menuBar()->addAction("How To &Play", this, [this] {
+    alerts_.Information("Plinkett", RulesText());
+  });
+  mnuReset_ = menuBar()->addAction("&Reset", this, &Form1::Form_Load);
+  mnuExit_ = menuBar()->addAction("E&xit", this, &QWidget::close);
+  mnuAbout_ = menuBar()->addAction("&About", this, [this] {
+    alerts_.Message(kGameTitle, CreditsText());
+  });
+}
+
+void Form1::CreateSides(QWidget* board) {
+  BoldLabel("Player 1", TwipsRect(1680, 360, 975, 255), board)->setEnabled(false);
+  BoldLabel("Player 2", TwipsRect(5160, 360, 975, 255), board)->setEnabled(false);
+
+  frmRed_ = new GoFrame(board);
+  frmRed_->setGeometry(TwipsRect(2640, 0, 975, 855));
+  redDisk_ = new DiskImage(Disk::Red, pictures_.redDisk, frmRed_);
+  redDisk_->move(TwipsPoint(240, 240));
+  redDisk_->SetBorderStyle(game_.RedDisk().borderStyle);
+
+  frmBlue_ = new GoFrame(board);
+  frmBlue_->setGeometry(TwipsRect(4080, 0, 975, 855));
+  blueDisk_ = new DiskImage(Disk::Blue, pictures_.blueDisk, frmBlue_);
+  blueDisk_->move(TwipsPoint(240, 240));
+
+  for (int k = 0; k < kColumns; ++k) {
+    imgDest_[k] = new ArrowTarget(k, pictures_.arrows[k], board);
+    imgDest_[k]->setGeometry(TwipsRect(1800 + 600 * k, 960, 510, 645));
+    connect(imgDest_[k], &ArrowTarget::DragDrop, this, &Form1::imgDest_DragDrop);
+  }
+}
+
+void Form1::CreateGrid(QWidget* board) {
+  for (int i = 0; i < kCells; ++i) {
+    image1_[i] = new QLabel(board);
+    image1_[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
+    image1_[i]->setAlignment(Qt::AlignCenter);
+    image1_[i]->setGeometry(
+        TwipsRect(1680 + 600 * ColumnOf(i), 1680 + 600 * RowOf(i), 615, 615));
+  }
+  imgBullsEye_ = new QLabel(board);
+  imgBullsEye_->setPixmap(pictures_.bullsEye);
+  imgBullsEye_->setGeometry(TwipsRect(6600, 4680, 480, 480));
+  imgBullsEye_->hide();
+  lines_ = new BoardLines(board);
+}
+
+void Form1::CreateWinner(QWidget* board) {
+  frmWinner_ = new QWidget(board);
+  frmWinner_->setGeometry(TwipsRect(120, 720, 1455, 1335));
+  lblWinner_ = BoldLabel("", TwipsRect(0, 240, 1455, 975), frmWinner_);
+  QFont font = lblWinner_->font();
+  font.setPointSize(12);
+  lblWinner_->setFont(font);
+  QPalette palette = lblWinner_->palette();
+  palette.setColor(QPalette::WindowText, Qt::red);
+  lblWinner_->setPalette(palette);
+  lblWinner_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+}
+
+void Form1::Form_Load() {
+  setWindowTitle(kGameTitle);
+  CentreOnScreen();
+  game_.NewGame();
+  keyColumn_ = kColumns / 2;
+  keyboardUsed_ = false;
+  ShowGame();
+}
+
+// The window manager adds the frame after the window is shown; centre again
+// once its size is known.
+void Form1::moveEvent(QMoveEvent* event) {
+  QMainWindow::moveEvent(event);
+  if (!frameKnown_ && frameGeometry() != geometry()) {
+    frameKnown_ = true;
+    CentreOnScreen();
+  }
+}
+
+void Form1::CentreOnScreen() {
+  const QRect screenArea = screen()->geometry();
+  const QSize windowSize = frameGeometry().size();
+  move(screenArea.x() + (screenArea.width() - windowSize.width()) / 2,
+       screenArea.y() + (screenArea.height() - windowSize.height()) / 2);
+}
+
+void Form1::imgDest_DragDrop(int k, Disk disk) {
+  const MoveResult result = game_.Move(k, disk);
+  ShowGame();
+  if (result != MoveResult::ColumnFull) {
+    alerts_.Beep();
+  } else {
+    alerts_.Warning(kGameTitle, ColumnFullText());
+  }
+}
+
+void Form1::ShowGame() {
+  for (int i = 0; i < kCells; ++i) {
+    image1_[i]->setPixmap(pictures_.Of(game_.CellPicture(i)));
+  }
+  redDisk_->setEnabled(game_.RedDisk().enabled);
+  redDisk_->SetBorderStyle(game_.RedDisk().borderStyle);
+  blueDisk_->setEnabled(game_.BlueDisk().enabled);
+  blueDisk_->SetBorderStyle(game_.BlueDisk().borderStyle);
+  frmRed_->SetBorderStyle(game_.RedFrameBorder());
+  frmBlue_->SetBorderStyle(game_.BlueFrameBorder());
+  lblWinner_->setText(QString::fromStdString(game_.WinnerText()));
+  frmWinner_->setVisible(game_.WinnerShown());
+  lines_->SetWinnerLine(game_.Line());
+  ShowKeyboardMark();
+}
+
+DiskImage* Form1::EnabledDisk() const {
+  if (redDisk_->isEnabled()) return redDisk_;
+  if (blueDisk_->isEnabled()) return blueDisk_;
+  return nullptr;
+}
+
+void Form1::ShowKeyboardMark() {
+  const DiskImage* disk = EnabledDisk();
+  const QColor colour = disk == redDisk_ ? kRedMarkColour : kBlueMarkColour;
+  for (ArrowTarget* arrow : imgDest_) {
+    if (keyboardUsed_ && disk != nullptr && arrow->column() == keyColumn_) {
+      arrow->SetMark(colour);
+    } else {
+      arrow->ClearMark();
+    }
+  }
+}
+
+void Form1::ChooseColumn(int step) {
+  keyColumn_ = std::clamp(keyColumn_ + step, 0, kColumns - 1);
+  keyboardUsed_ = true;
+  ShowKeyboardMark();
+}
+
+void Form1::keyPressEvent(QKeyEvent* event) {
+  const DiskImage* disk = EnabledDisk();
+  if (disk == nullptr) return QMainWindow::keyPressEvent(event);
+  switch (event->key()) {
+    case Qt::Key_Left:
+      ChooseColumn(-1);
+      break;
+    case Qt::Key_Right:
+      ChooseColumn(+1);
+      break;
+    case Qt::Key_Down:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Space:
+      keyboardUsed_ = true;
+      imgDest_DragDrop(keyColumn_, disk->disk());
+      break;
+    default:
+      QMainWindow::keyPressEvent(event);
+  }
+}

@@ -1,0 +1,136 @@
+#include <gtest/gtest.h>
+
+#include "game.h"
+#include "play.h"
+
+namespace {
+
+TEST(Game, NewGameHasRedToMoveOnAnEmptyBoard) {
+  Game game;
+  EXPECT_EQ(game.MoveCount(), 0);
+  for (int i = 0; i < kCells; ++i) {
+    EXPECT_EQ(game.CellPicture(i), Picture::BullsEye);
+    EXPECT_EQ(game.board()[i], "");
+  }
+  EXPECT_TRUE(game.RedDisk().enabled);
+  EXPECT_EQ(game.RedDisk().borderStyle, kBorderShown);
+  EXPECT_FALSE(game.BlueDisk().enabled);
+  EXPECT_EQ(game.RedFrameBorder(), kBorderShown);
+  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+  EXPECT_FALSE(game.WinnerShown());
+  EXPECT_FALSE(game.Line().visible);
+}
+
+TEST(Game, DisksStackFromTheBottomOfTheColumn) {
+  Game game;
+  EXPECT_EQ(Play(game, "33"), MoveResult::Landed);
+  EXPECT_EQ(game.board()[45], kRedMark);
+  EXPECT_EQ(game.board()[38], kBlueMark);
+  EXPECT_EQ(game.CellPicture(45), Picture::Red);
+  EXPECT_EQ(game.CellPicture(38), Picture::Blue);
+  EXPECT_EQ(game.CellPicture(31), Picture::BullsEye);
+  EXPECT_EQ(game.MoveCount(), 2);
+}
+
+TEST(Game, TurnPassesAndOnlyTheBlueDiskGetsItsBorderBack) {
+  Game game;
+  Play(game, "0");
+  EXPECT_FALSE(game.RedDisk().enabled);
+  EXPECT_EQ(game.RedDisk().borderStyle, kBorderHidden);
+  EXPECT_TRUE(game.BlueDisk().enabled);
+  EXPECT_EQ(game.BlueDisk().borderStyle, kBorderShown);
+  EXPECT_EQ(game.RedFrameBorder(), kBorderHidden);
+  EXPECT_EQ(game.BlueFrameBorder(), kBorderShown);
+
+  Play(game, "1");
+  EXPECT_TRUE(game.RedDisk().enabled);
+  EXPECT_EQ(game.RedDisk().borderStyle, kBorderHidden);
+  EXPECT_FALSE(game.BlueDisk().enabled);
+  EXPECT_EQ(game.BlueDisk().borderStyle, kBorderHidden);
+  EXPECT_EQ(game.RedFrameBorder(), kBorderShown);
+  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+}
+
+TEST(Game, AFullColumnLeavesBoardAndTurnAsTheyWere) {
+  Game game;
+  Play(game, "0000000");
+  const Board before = game.board();
+  EXPECT_EQ(game.Move(0, Disk::Blue), MoveResult::ColumnFull);
+  EXPECT_EQ(game.board(), before);
+  EXPECT_EQ(game.MoveCount(), 7);
+  EXPECT_TRUE(game.BlueDisk().enabled);
+  EXPECT_EQ(game.BlueFrameBorder(), kBorderShown);
+  EXPECT_EQ(game.Move(1, Disk::Blue), MoveResult::Landed);
+}
+
+struct WinCase {
+  const char* name;
+  std::string columns;
+  std::string text;
+  int from;
+  int to;
+};
+
+void PrintTo(const WinCase& c, std::ostream* out) { *out << c.name; }
+
+class GameWins : public testing::TestWithParam<WinCase> {};
+
+TEST_P(GameWins, EndsTheGameWithTheWinnerAndTheLine) {
+  Game game;
+  const WinCase& c = GetParam();
+  EXPECT_EQ(Play(game, c.columns), MoveResult::Won);
+  EXPECT_TRUE(game.WinnerShown());
+  EXPECT_EQ(game.WinnerText(), c.text);
+  EXPECT_TRUE(game.Line().visible);
+  EXPECT_EQ(game.Line().from, c.from);
+  EXPECT_EQ(game.Line().to, c.to);
+  EXPECT_FALSE(game.RedDisk().enabled);
+  EXPECT_FALSE(game.BlueDisk().enabled);
+  EXPECT_EQ(game.RedFrameBorder(), kBorderHidden);
+  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, GameWins,
+    testing::Values(WinCase{"RedVertical", "0101010", "PLAYER 1\r\n   WINS!", 21, 42},
+                    WinCase{"RedHorizontal", "0616263", "PLAYER 1\r\n   WINS!", 45, 42},
+                    WinCase{"BlueHorizontal", "60516253", "PLAYER 2\r\n   WINS!", 45, 42},
+                    WinCase{"HorizontalAndDiagonalKeepTheDiagonal", kDoubleFourGame,
+                            "PLAYER 1\r\n   WINS!", 45, 27},
+                    WinCase{"TheFortyNinthDiskWins", kLastDiskWinsGame,
+                            "PLAYER 1\r\n   WINS!", 3, 21}),
+    [](const testing::TestParamInfo<WinCase>& info) { return std::string(info.param.name); });
+
+TEST(Game, TheFortyNinthDiskWithoutAFourFillsTheBoard) {
+  Game game;
+  EXPECT_EQ(Play(game, kNoWinnerGame.substr(0, 48)), MoveResult::Landed);
+  EXPECT_EQ(Play(game, kNoWinnerGame.substr(48)), MoveResult::BoardFull);
+  EXPECT_EQ(game.MoveCount(), 49);
+  EXPECT_TRUE(game.WinnerShown());
+  EXPECT_EQ(game.WinnerText(), "Board full.\r\n\r\nNo winner.");
+  EXPECT_FALSE(game.Line().visible);
+  EXPECT_FALSE(game.RedDisk().enabled);
+  EXPECT_FALSE(game.BlueDisk().enabled);
+  EXPECT_EQ(game.RedFrameBorder(), kBorderHidden);
+  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+}
+
+TEST(Game, NewGameClearsAFinishedGame) {
+  Game game;
+  Play(game, "0101010");
+  game.NewGame();
+  EXPECT_EQ(game.MoveCount(), 0);
+  EXPECT_EQ(game.CellPicture(42), Picture::BullsEye);
+  EXPECT_EQ(game.board()[42], "");
+  EXPECT_FALSE(game.WinnerShown());
+  EXPECT_EQ(game.WinnerText(), "");
+  EXPECT_FALSE(game.Line().visible);
+  EXPECT_TRUE(game.RedDisk().enabled);
+  EXPECT_EQ(game.RedFrameBorder(), kBorderShown);
+  // A reset does not touch the disks' borders: the blue one keeps the one
+  // it got from red's winning move.
+  EXPECT_EQ(game.BlueDisk().borderStyle, kBorderShown);
+  EXPECT_EQ(game.RedDisk().borderStyle, kBorderHidden);
+}
+
+}  // namespace
