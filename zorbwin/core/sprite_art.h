@@ -1,0 +1,18 @@
+#pragma once
+
+#include <cstdint>
+#include <span>
+
+// A picture as text: one line per pixel row, one character per pixel.
+struct SpriteArt {
+  std::int32_t id;
+  const char* rows;
+};
+
+// The pictures drawn exactly as they are.
+std::span<const SpriteArt> PictureArt();
+
+// The chaser and the frightened chaser, frames 0 and 1, with X for the body
+// colour and F for the face colour.
+const char* ChaserArt(int frame);
+const char* FrightenedArt(int frame);
