@@ -33,6 +33,6 @@ QString RulesText() {
 }
 
 QString CreditsText() {
-  return "Designed and programmed with Qt and C++ by" + kBreak + "the Plinkett team" +
+  return "Designed and programmed in C++ by" + kBreak + "the Plinkett team" +
          kBreak + "plinkett@plinkett.example" + kBreak + "2026";
 }

@@ -12,11 +12,7 @@ TEST(Game, NewGameHasRedToMoveOnAnEmptyBoard) {
     EXPECT_EQ(game.CellPicture(i), Picture::BullsEye);
     EXPECT_EQ(game.board()[i], "");
   }
-  EXPECT_TRUE(game.RedDisk().enabled);
-  EXPECT_EQ(game.RedDisk().borderStyle, kBorderShown);
-  EXPECT_FALSE(game.BlueDisk().enabled);
-  EXPECT_EQ(game.RedFrameBorder(), kBorderShown);
-  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+  EXPECT_EQ(Controls(game), "red enabled+border, blue disabled, GO red");
   EXPECT_FALSE(game.WinnerShown());
   EXPECT_FALSE(game.Line().visible);
 }
@@ -35,20 +31,11 @@ TEST(Game, DisksStackFromTheBottomOfTheColumn) {
 TEST(Game, TurnPassesAndOnlyTheBlueDiskGetsItsBorderBack) {
   Game game;
   Play(game, "0");
-  EXPECT_FALSE(game.RedDisk().enabled);
-  EXPECT_EQ(game.RedDisk().borderStyle, kBorderHidden);
-  EXPECT_TRUE(game.BlueDisk().enabled);
-  EXPECT_EQ(game.BlueDisk().borderStyle, kBorderShown);
-  EXPECT_EQ(game.RedFrameBorder(), kBorderHidden);
-  EXPECT_EQ(game.BlueFrameBorder(), kBorderShown);
-
+  EXPECT_EQ(Controls(game), "red disabled, blue enabled+border, GO blue");
   Play(game, "1");
-  EXPECT_TRUE(game.RedDisk().enabled);
-  EXPECT_EQ(game.RedDisk().borderStyle, kBorderHidden);
-  EXPECT_FALSE(game.BlueDisk().enabled);
-  EXPECT_EQ(game.BlueDisk().borderStyle, kBorderHidden);
-  EXPECT_EQ(game.RedFrameBorder(), kBorderShown);
-  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+  EXPECT_EQ(Controls(game), "red enabled, blue disabled, GO red");
+  Play(game, "2");
+  EXPECT_EQ(Controls(game), "red disabled, blue enabled+border, GO blue");
 }
 
 TEST(Game, AFullColumnLeavesBoardAndTurnAsTheyWere) {
@@ -58,8 +45,7 @@ TEST(Game, AFullColumnLeavesBoardAndTurnAsTheyWere) {
   EXPECT_EQ(game.Move(0, Disk::Blue), MoveResult::ColumnFull);
   EXPECT_EQ(game.board(), before);
   EXPECT_EQ(game.MoveCount(), 7);
-  EXPECT_TRUE(game.BlueDisk().enabled);
-  EXPECT_EQ(game.BlueFrameBorder(), kBorderShown);
+  EXPECT_EQ(Controls(game), "red disabled, blue enabled+border, GO blue");
   EXPECT_EQ(game.Move(1, Disk::Blue), MoveResult::Landed);
 }
 
@@ -84,10 +70,8 @@ TEST_P(GameWins, EndsTheGameWithTheWinnerAndTheLine) {
   EXPECT_TRUE(game.Line().visible);
   EXPECT_EQ(game.Line().from, c.from);
   EXPECT_EQ(game.Line().to, c.to);
-  EXPECT_FALSE(game.RedDisk().enabled);
-  EXPECT_FALSE(game.BlueDisk().enabled);
-  EXPECT_EQ(game.RedFrameBorder(), kBorderHidden);
-  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+  EXPECT_EQ(Controls(game).find("enabled"), std::string::npos);
+  EXPECT_EQ(Controls(game).find("GO"), std::string::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -109,10 +93,7 @@ TEST(Game, TheFortyNinthDiskWithoutAFourFillsTheBoard) {
   EXPECT_TRUE(game.WinnerShown());
   EXPECT_EQ(game.WinnerText(), "Board full.\r\n\r\nNo winner.");
   EXPECT_FALSE(game.Line().visible);
-  EXPECT_FALSE(game.RedDisk().enabled);
-  EXPECT_FALSE(game.BlueDisk().enabled);
-  EXPECT_EQ(game.RedFrameBorder(), kBorderHidden);
-  EXPECT_EQ(game.BlueFrameBorder(), kBorderHidden);
+  EXPECT_EQ(Controls(game), "red disabled, blue disabled+border");
 }
 
 TEST(Game, NewGameClearsAFinishedGame) {
@@ -125,12 +106,9 @@ TEST(Game, NewGameClearsAFinishedGame) {
   EXPECT_FALSE(game.WinnerShown());
   EXPECT_EQ(game.WinnerText(), "");
   EXPECT_FALSE(game.Line().visible);
-  EXPECT_TRUE(game.RedDisk().enabled);
-  EXPECT_EQ(game.RedFrameBorder(), kBorderShown);
-  // A reset does not touch the disks' borders: the blue one keeps the one
+  // A new game does not touch the disks' borders: the blue one keeps the one
   // it got from red's winning move.
-  EXPECT_EQ(game.BlueDisk().borderStyle, kBorderShown);
-  EXPECT_EQ(game.RedDisk().borderStyle, kBorderHidden);
+  EXPECT_EQ(Controls(game), "red enabled, blue disabled+border, GO red");
 }
 
 }  // namespace

@@ -19,3 +19,16 @@ inline const std::string kNoWinnerGame = "62242534444461642032552033123603555506
 inline const std::string kLastDiskWinsGame = "3142105222502024021111334643645143060635546565603";
 // Red's last disk at cell 45 completes cells 42..45 and the diagonal 45, 39, 33, 27.
 inline const std::string kDoubleFourGame = "041525465606613";
+
+// The turn as the two disks and their "GO" frames show it, e.g.
+// "red enabled+border, blue disabled, GO red".
+inline std::string Controls(const Game& game) {
+  auto disk = [](const DiskControl& control) {
+    return std::string(control.enabled ? "enabled" : "disabled") +
+           (control.borderStyle == kBorderShown ? "+border" : "");
+  };
+  std::string text = "red " + disk(game.RedDisk()) + ", blue " + disk(game.BlueDisk());
+  if (game.RedFrameBorder() == kBorderShown) text += ", GO red";
+  if (game.BlueFrameBorder() == kBorderShown) text += ", GO blue";
+  return text;
+}
