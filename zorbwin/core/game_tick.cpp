@@ -1,5 +1,6 @@
 #include "core/game_tick.h"
 
+#include "core/dot_font.h"
 #include "core/game_state.h"
 
 namespace {
@@ -15,10 +16,11 @@ void WaitingTick() {
     gameState.phase = PHASE_PLAYING;
 }
 
-// Once per game: the running flag is cleared after the game is recorded.
+// Once per game: the running flag is cleared when the game is recorded.
 void GameOverTick() {
   if (gameState.running == 0) return;
   gameState.running = 0;
+  DrawDotText("GAME OVER", 100, 200);
 }
 
 }  // namespace
