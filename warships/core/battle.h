@@ -15,6 +15,8 @@ public:
     // Places the player's fleet (the Easy rule applies to it alone), then
     // the computer's.
     Battle(MapView& enemyView, MapView& homeView, bool easy, RandomSource& random);
+    Battle(const Battle&) = delete;
+    Battle& operator=(const Battle&) = delete;
 
     // The player's shot at a cell of the enemy map and the computer's
     // answer. A cell already fired at costs nothing.

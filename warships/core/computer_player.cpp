@@ -46,6 +46,8 @@ void Class1::StartTurn()
     FireAtRandom();
 }
 
+// A fresh cell is always left: the fifteenth hit ends the game by the
+// hundredth shot at the latest.
 void Class1::FireAtRandom()
 {
     random_.Reseed();
