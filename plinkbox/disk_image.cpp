@@ -17,7 +17,6 @@ const QByteArray kBlueData = "B";
 DiskImage::DiskImage(Disk disk, const QPixmap& picture, QWidget* parent)
     : QWidget(parent), disk_(disk), picture_(picture) {
   setFixedSize(picture.size());
-  setCursor(Qt::OpenHandCursor);
 }
 
 void DiskImage::SetBorderStyle(int borderStyle) {

@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMimeData>
+#include <QScreen>
 #include <QTest>
 #include <QTimer>
 
@@ -217,17 +218,35 @@ TEST_F(Form1Test, MenuShowsTheRulesAndTheCredits) {
   form.HowToPlayCommand()->trigger();
   ASSERT_EQ(alerts.informations.size(), 1);
   const QString rules = alerts.informations[0];
-  EXPECT_TRUE(rules.startsWith("Plinkett|Each player chooses an icon. When your icon says GO, "
-                               "drag it onto to any column's numbered arrow and release it."
-                               "The icon will drop"));
-  EXPECT_TRUE(rules.contains("at a 45\u00b0 angle (up, down, to the right, or to the left)"));
-  EXPECT_TRUE(rules.contains("For a new game, press Reset.\n\r\n\r"));
+  const QString fixedPart =
+      "Plinkett|Each player chooses an icon. When your icon says GO, drag it onto to any "
+      "column's numbered arrow and release it.The icon will drop and rest on the top-most "
+      "icon already there. Once you'v dropped an icon, you can't retrieve it. When you form "
+      "a line of 4 of your own icons anywhere in the grid either horizontally,vertically, or "
+      "at a 45\u00b0 angle (up, down, to the right, or to the left), you win! You have to "
+      "think ahead to block your opponent from getting 4 of his/her icons in a line, but at "
+      "the same time you have to give yourself the opportunity to win. To practice, be both "
+      "players yourself. For a new game, press Reset.\n\r\n\r";
+  EXPECT_TRUE(rules.startsWith(fixedPart)) << rules.toStdString();
   EXPECT_EQ(rules.count("\n\r"), 4);
 
   form.AboutCommand()->trigger();
   ASSERT_EQ(alerts.messages.size(), 1);
   EXPECT_TRUE(alerts.messages[0].startsWith("Plinkett|"));
   EXPECT_EQ(alerts.messages[0].count("\n\r"), 3);
+}
+
+TEST_F(Form1Test, ResetCentresTheWindowAndExitClosesIt) {
+  form.move(0, 0);
+  form.ResetCommand()->trigger();
+  const QRect screenArea = form.screen()->geometry();
+  const QSize size = form.frameGeometry().size();
+  EXPECT_EQ(form.frameGeometry().topLeft(),
+            QPoint(screenArea.x() + (screenArea.width() - size.width()) / 2,
+                   screenArea.y() + (screenArea.height() - size.height()) / 2));
+
+  form.ExitCommand()->trigger();
+  EXPECT_FALSE(form.isVisible());
 }
 
 TEST(DesktopAlerts, TheWarningIsAModalBoxWithAnExclamationIcon) {
