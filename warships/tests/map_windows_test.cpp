@@ -27,6 +27,12 @@ TEST(MapWindows, SizesCaptionsAndCellPlaces)
     EXPECT_EQ(form2.size(), QSize(321, 242));
     EXPECT_EQ(form1.windowTitle(), "Map of Enemy Territory");
     EXPECT_EQ(form2.windowTitle(), "Map of Home Base");
+    // The enemy map can be closed but not minimised or maximised; the home
+    // map has no buttons and stays out of the task bar.
+    EXPECT_TRUE(form1.windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(form1.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    EXPECT_FALSE(form2.windowFlags() & (Qt::WindowCloseButtonHint | Qt::WindowMinMaxButtonsHint));
+    EXPECT_EQ(form2.windowType(), Qt::Tool);
     for (auto [index, place] : {std::pair{0, QPoint(0, 0)}, {9, QPoint(288, 0)}, {37, QPoint(224, 72)}, {99, QPoint(288, 216)}}) {
         EXPECT_EQ(form1.Image1(index)->geometry(), QRect(place, QSize(33, 25))) << index;
         EXPECT_EQ(form2.Image1(index)->geometry(), QRect(place, QSize(33, 25))) << index;
