@@ -1,9 +1,12 @@
 #include "picture_set.h"
 
 #include "block_sheet.h"
+#include "cursor_pictures.h"
 #include "font_sheet.h"
 #include "headline_pictures.h"
+#include "message_pictures.h"
 #include "playfield_pictures.h"
+#include "screen_pictures.h"
 #include "screen_style.h"
 #include "worm_sheet.h"
 
@@ -23,5 +26,18 @@ std::vector<PictureFile> makePictureSet(const ArtSources& sources)
     const ScreenStyle style(sources);
     add("PlayHead.bmp", makePlayHeadline(style));
     add("EditorHead.bmp", makeEditorHeadline(style));
+    const auto addScreen = [&](const QString& name, const ScreenPictures& pictures) {
+        add(name + ".jpg", pictures.full);
+        add(name + "Clip.jpg", pictures.clip);
+    };
+    addScreen("MainMenu", makeMainMenuPictures(style));
+    addScreen("Pause", makePausePictures(style));
+    addScreen("TheEnd", makeEndPictures(style));
+    addScreen("Info", makeInfoPictures(style));
+    addScreen("HighScore", makeHighScorePictures(style));
+    for (int number = 1; number <= MessageCount; ++number)
+        add(QString("Message%1.bmp").arg(number), makeMessagePicture(style, number));
+    for (const PictureFile& cursor : makeCursorFiles(palette))
+        files.push_back(cursor);
     return files;
 }

@@ -6,6 +6,7 @@
 #include <QImage>
 #include <QImageReader>
 #include <QString>
+#include <cmath>
 
 namespace {
 
@@ -37,6 +38,29 @@ const ExpectedFile ExpectedFiles[] = {
     {"Picture", "PlayfieldGrid.gif", "gif", 636, 444},
     {"Picture", "PlayHead.bmp", "bmp", 636, 36},
     {"Picture", "EditorHead.bmp", "bmp", 636, 36},
+    {"Picture", "MainMenu.jpg", "jpeg", 640, 480},
+    {"Picture", "MainMenuClip.jpg", "jpeg", 640, 480},
+    {"Picture", "Pause.jpg", "jpeg", 636, 444},
+    {"Picture", "PauseClip.jpg", "jpeg", 636, 444},
+    {"Picture", "Info.jpg", "jpeg", 636, 444},
+    {"Picture", "InfoClip.jpg", "jpeg", 636, 444},
+    {"Picture", "TheEnd.jpg", "jpeg", 640, 480},
+    {"Picture", "TheEndClip.jpg", "jpeg", 640, 480},
+    {"Picture", "HighScore.jpg", "jpeg", 640, 480},
+    {"Picture", "HighScoreClip.jpg", "jpeg", 640, 480},
+    {"Picture", "Message1.bmp", "bmp", 200, 50},
+    {"Picture", "Message2.bmp", "bmp", 200, 50},
+    {"Picture", "Message3.bmp", "bmp", 200, 50},
+    {"Picture", "Message4.bmp", "bmp", 200, 50},
+    {"Picture", "Message5.bmp", "bmp", 200, 50},
+    {"Picture", "Message6.bmp", "bmp", 200, 50},
+    {"Picture", "Message7.bmp", "bmp", 200, 50},
+    {"Picture", "Message8.bmp", "bmp", 200, 50},
+    // Qt's icon reader decodes cursor files; the cursor test checks their type.
+    {"Curser", "Draw.cur", "ico", 32, 32},
+    {"Curser", "Filled Rectangel.cur", "ico", 32, 32},
+    {"Curser", "Hollow Rectangel.cur", "ico", 32, 32},
+    {"Curser", "Fill.cur", "ico", 32, 32},
 };
 
 TEST(PictureFiles, EachExistsDecodesInItsFormatAndHasItsSize)
@@ -53,6 +77,99 @@ TEST(PictureFiles, EachExistsDecodesInItsFormatAndHasItsSize)
         EXPECT_EQ(image.width(), expected.width);
         EXPECT_EQ(image.height(), expected.height);
     }
+}
+
+struct ItemRectangle
+{
+    const char* full;
+    const char* clip;
+    QRect destination;
+    QPoint source;
+};
+
+const ItemRectangle ItemRectangles[] = {
+    {"MainMenu.jpg", "MainMenuClip.jpg", QRect(256, 206, 130, 40), QPoint(0, 41)},
+    {"MainMenu.jpg", "MainMenuClip.jpg", QRect(450, 291, 82, 39), QPoint(0, 82)},
+    {"MainMenu.jpg", "MainMenuClip.jpg", QRect(249, 370, 142, 39), QPoint(0, 122)},
+    {"MainMenu.jpg", "MainMenuClip.jpg", QRect(112, 288, 89, 42), QPoint(0, 162)},
+    {"MainMenu.jpg", "MainMenuClip.jpg", QRect(275, 289, 95, 40), QPoint(0, 0)},
+    {"Pause.jpg", "PauseClip.jpg", QRect(103, 164, 135, 135), QPoint(0, 0)},
+    {"Pause.jpg", "PauseClip.jpg", QRect(249, 79, 135, 135), QPoint(137, 0)},
+    {"Pause.jpg", "PauseClip.jpg", QRect(402, 162, 135, 135), QPoint(274, 0)},
+    {"Pause.jpg", "PauseClip.jpg", QRect(249, 244, 135, 135), QPoint(411, 0)},
+    {"Info.jpg", "InfoClip.jpg", QRect(504, 390, 108, 33), QPoint(0, 0)},
+    {"TheEnd.jpg", "TheEndClip.jpg", QRect(511, 442, 120, 29), QPoint(0, 0)},
+    {"HighScore.jpg", "HighScoreClip.jpg", QRect(507, 444, 124, 31), QPoint(0, 0)},
+};
+
+// Mean difference per colour channel of two equally large images.
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) + std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
+}
+
+// A highlight is visible: the clip's rectangle differs clearly from the plain item,
+// and the highlights of one screen are not all the same picture.
+TEST(ChoiceScreens, ClipsHoldAVisibleHighlightOfEveryItem)
+{
+    for (const ItemRectangle& item : ItemRectangles) {
+        SCOPED_TRACE(testing::Message() << item.clip << " at " << item.source.x() << "," << item.source.y());
+        const QImage full = loadPicture(item.full);
+        const QImage clip = loadPicture(item.clip);
+        ASSERT_TRUE(full.rect().contains(item.destination));
+        const QRect source(item.source, item.destination.size());
+        ASSERT_TRUE(clip.rect().contains(source));
+        EXPECT_GT(meanDifference(full.copy(item.destination), clip.copy(source)), 20.0);
+    }
+}
+
+TEST(ChoiceScreens, HighlightsOfOneScreenDiffer)
+{
+    const QImage menu = loadPicture("MainMenuClip.jpg");
+    const QImage pause = loadPicture("PauseClip.jpg");
+    EXPECT_GT(meanDifference(menu.copy(0, 0, 82, 39), menu.copy(0, 82, 82, 39)), 5.0);
+    for (int square = 1; square < 4; ++square)
+        EXPECT_GT(meanDifference(pause.copy(0, 0, 135, 135), pause.copy(137 * square, 0, 135, 135)), 5.0);
+}
+
+int littleEndian16(const QByteArray& bytes, int offset)
+{
+    return quint8(bytes[offset]) | (quint8(bytes[offset + 1]) << 8);
+}
+
+// The hot spot is where the tool draws, so it lies on a visible pixel.
+TEST(Cursors, AreCursorFilesWithTheirHotSpotOnTheDrawingPoint)
+{
+    for (const char* name : {"Draw.cur", "Filled Rectangel.cur", "Hollow Rectangel.cur", "Fill.cur"}) {
+        SCOPED_TRACE(name);
+        QFile file(QString(WORM_DATA_DIR) + "/Curser/" + name);
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        ASSERT_GE(bytes.size(), 22);
+        EXPECT_EQ(littleEndian16(bytes, 2), 2) << "resource type cursor";
+        EXPECT_EQ(littleEndian16(bytes, 4), 1);
+        const QPoint hotSpot(littleEndian16(bytes, 10), littleEndian16(bytes, 12));
+        const QImage image = QImage(file.fileName()).convertToFormat(QImage::Format_ARGB32);
+        ASSERT_TRUE(image.rect().contains(hotSpot));
+        EXPECT_GE(qAlpha(image.pixel(hotSpot)), 128);
+    }
+}
+
+TEST(Messages, EightDifferentPictures)
+{
+    for (int first = 1; first <= 8; ++first)
+        for (int second = first + 1; second <= 8; ++second)
+            EXPECT_GT(meanDifference(loadPicture(QString("Message%1.bmp").arg(first)),
+                                     loadPicture(QString("Message%1.bmp").arg(second))),
+                      2.0)
+                << first << " and " << second;
 }
 
 QImage cell(const QImage& sheet, int index, int columns, int width, int height)
