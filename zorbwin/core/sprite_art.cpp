@@ -1,6 +1,7 @@
 #include "core/sprite_art.h"
 
 #include <array>
+#include <string>
 
 // One character per pixel, rows from the top:
 //   .  black    m  maroon   g  green    o  olive (brown)
@@ -11,8 +12,8 @@
 
 namespace {
 
-// Chaser, skirt out.
-constexpr const char* ChaserFrame0 = R"(
+// Chaser above its skirt.
+constexpr const char* ChaserBody = R"(
 ....................
 .......XXXXXX.......
 .....XXXXXXXXXX.....
@@ -30,37 +31,10 @@ constexpr const char* ChaserFrame0 = R"(
 .XXXXXXXXXXXXXXXXXX.
 .XXXXXXXXXXXXXXXXXX.
 .XXXXXXXXXXXXXXXXXX.
-.XXX.XXXX..XXXX.XXX.
-.XX...XX....XX...XX.
-....................
 )";
 
-// Chaser, skirt in.
-constexpr const char* ChaserFrame1 = R"(
-....................
-.......XXXXXX.......
-.....XXXXXXXXXX.....
-....XXXXXXXXXXXX....
-...XXWWWXXXXWWWXX...
-..XXWWWWWXXWWWWWXX..
-..XXWWWWWXXWWWWWXX..
-..XXWWBBWXXWWBBWXX..
-.XXXWWBBWXXWWBBWXXX.
-.XXXXWWWXXXXWWWXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXX.XXXXXX.XXXXX.
-..XXX...XXXX...XXX..
-....................
-)";
-
-// Frightened chaser, skirt out.
-constexpr const char* FrightenedFrame0 = R"(
+// Frightened chaser above its skirt.
+constexpr const char* FrightenedBody = R"(
 ....................
 .......XXXXXX.......
 .....XXXXXXXXXX.....
@@ -78,34 +52,19 @@ constexpr const char* FrightenedFrame0 = R"(
 .XXXXXXXXXXXXXXXXXX.
 .XXXXXXXXXXXXXXXXXX.
 .XXXXXXXXXXXXXXXXXX.
+)";
+
+// The two skirts of the chasers, frames 0 and 1.
+constexpr const char* Skirts[] = {R"(
 .XXX.XXXX..XXXX.XXX.
 .XX...XX....XX...XX.
 ....................
-)";
-
-// Frightened chaser, skirt in.
-constexpr const char* FrightenedFrame1 = R"(
-....................
-.......XXXXXX.......
-.....XXXXXXXXXX.....
-....XXXXXXXXXXXX....
-...XXXXXXXXXXXXXX...
-..XXXXXXXXXXXXXXXX..
-..XXXXFFXXXXFFXXXX..
-..XXXXFFXXXXFFXXXX..
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXFFXXFFXXFFXXFFXX.
-.XFXXFFXXFFXXFFXXFX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
-.XXXXXXXXXXXXXXXXXX.
+)",
+                                   R"(
 .XXXXX.XXXXXX.XXXXX.
 ..XXX...XXXX...XXX..
 ....................
-)";
+)"};
 
 constexpr std::array<SpriteArt, 27> Pictures{{
     // player, mouth closed
@@ -721,6 +680,6 @@ YYYYY.
 
 std::span<const SpriteArt> PictureArt() { return Pictures; }
 
-const char* ChaserArt(int frame) { return frame == 0 ? ChaserFrame0 : ChaserFrame1; }
+std::string ChaserArt(int frame) { return std::string(ChaserBody) + Skirts[frame % 2]; }
 
-const char* FrightenedArt(int frame) { return frame == 0 ? FrightenedFrame0 : FrightenedFrame1; }
+std::string FrightenedArt(int frame) { return std::string(FrightenedBody) + Skirts[frame % 2]; }

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 
 // A picture as text: one line per pixel row, one character per pixel.
 struct SpriteArt {
@@ -14,5 +15,5 @@ std::span<const SpriteArt> PictureArt();
 
 // The chaser and the frightened chaser, frames 0 and 1, with X for the body
 // colour and F for the face colour.
-const char* ChaserArt(int frame);
-const char* FrightenedArt(int frame);
+std::string ChaserArt(int frame);
+std::string FrightenedArt(int frame);
