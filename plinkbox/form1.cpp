@@ -28,13 +28,13 @@ QLabel* BoldLabel(const QString& text, const QRect& place, QWidget* parent) {
 }  // namespace
 
 Form1::Form1(Alerts& alerts) : alerts_(alerts) {
-  auto* board = new QWidget(this);
-  board->setFixedSize(Px(7515), Px(6180));
-  QPalette palette = board->palette();
+  auto* client = new QWidget(this);
+  client->setFixedSize(Px(7515), Px(6180));
+  QPalette palette = client->palette();
   palette.setColor(QPalette::Window, kCyan);
-  board->setPalette(palette);
-  board->setAutoFillBackground(true);
-  setCentralWidget(board);
+  client->setPalette(palette);
+  client->setAutoFillBackground(true);
+  setCentralWidget(client);
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   setWindowIcon(pictures_.windowIcon);
   setFocusPolicy(Qt::StrongFocus);
@@ -43,9 +43,9 @@ Form1::Form1(Alerts& alerts) : alerts_(alerts) {
                  Qt::WindowCloseButtonHint);
 
   CreateMenu();
-  CreateSides(board);
-  CreateGrid(board);
-  CreateWinner(board);
+  CreateSides(client);
+  CreateGrid(client);
+  CreateWinner(client);
   adjustSize();
   Form_Load();
 }
@@ -61,45 +61,44 @@ void Form1::CreateMenu() {
   });
 }
 
-void Form1::CreateSides(QWidget* board) {
-  BoldLabel("Player 1", TwipsRect(1680, 360, 975, 255), board)->setEnabled(false);
-  BoldLabel("Player 2", TwipsRect(5160, 360, 975, 255), board)->setEnabled(false);
+void Form1::CreateSides(QWidget* client) {
+  BoldLabel("Player 1", TwipsRect(1680, 360, 975, 255), client)->setEnabled(false);
+  BoldLabel("Player 2", TwipsRect(5160, 360, 975, 255), client)->setEnabled(false);
 
-  frmRed_ = new GoFrame(board);
+  frmRed_ = new GoFrame(client);
   frmRed_->setGeometry(TwipsRect(2640, 0, 975, 855));
   redDisk_ = new DiskImage(Disk::Red, pictures_.redDisk, frmRed_);
   redDisk_->move(TwipsPoint(240, 240));
-  redDisk_->SetBorderStyle(game_.RedDisk().borderStyle);
 
-  frmBlue_ = new GoFrame(board);
+  frmBlue_ = new GoFrame(client);
   frmBlue_->setGeometry(TwipsRect(4080, 0, 975, 855));
   blueDisk_ = new DiskImage(Disk::Blue, pictures_.blueDisk, frmBlue_);
   blueDisk_->move(TwipsPoint(240, 240));
 
   for (int k = 0; k < kColumns; ++k) {
-    imgDest_[k] = new ArrowTarget(k, pictures_.arrows[k], board);
+    imgDest_[k] = new ArrowTarget(k, pictures_.arrows[k], client);
     imgDest_[k]->setGeometry(TwipsRect(1800 + 600 * k, 960, 510, 645));
     connect(imgDest_[k], &ArrowTarget::DragDrop, this, &Form1::imgDest_DragDrop);
   }
 }
 
-void Form1::CreateGrid(QWidget* board) {
+void Form1::CreateGrid(QWidget* client) {
   for (int i = 0; i < kCells; ++i) {
-    image1_[i] = new QLabel(board);
+    image1_[i] = new QLabel(client);
     image1_[i]->setFrameStyle(QFrame::Box | QFrame::Plain);
     image1_[i]->setAlignment(Qt::AlignCenter);
     image1_[i]->setGeometry(
         TwipsRect(1680 + 600 * ColumnOf(i), 1680 + 600 * RowOf(i), 615, 615));
   }
-  imgBullsEye_ = new QLabel(board);
+  imgBullsEye_ = new QLabel(client);
   imgBullsEye_->setPixmap(pictures_.bullsEye);
   imgBullsEye_->setGeometry(TwipsRect(6600, 4680, 480, 480));
   imgBullsEye_->hide();
-  lines_ = new BoardLines(board);
+  lines_ = new BoardLines(client);
 }
 
-void Form1::CreateWinner(QWidget* board) {
-  frmWinner_ = new QWidget(board);
+void Form1::CreateWinner(QWidget* client) {
+  frmWinner_ = new QWidget(client);
   frmWinner_->setGeometry(TwipsRect(120, 720, 1455, 1335));
   lblWinner_ = BoldLabel("", TwipsRect(0, 240, 1455, 975), frmWinner_);
   QFont font = lblWinner_->font();
@@ -152,7 +151,6 @@ void Form1::ShowGame() {
     image1_[i]->setPixmap(pictures_.Of(game_.CellPicture(i)));
   }
   redDisk_->setEnabled(game_.RedDisk().enabled);
-  redDisk_->SetBorderStyle(game_.RedDisk().borderStyle);
   blueDisk_->setEnabled(game_.BlueDisk().enabled);
   blueDisk_->SetBorderStyle(game_.BlueDisk().borderStyle);
   frmRed_->SetBorderStyle(game_.RedFrameBorder());

@@ -42,9 +42,9 @@ class Form1 : public QMainWindow {
 
  private:
   void CreateMenu();
-  void CreateSides(QWidget* board);
-  void CreateGrid(QWidget* board);
-  void CreateWinner(QWidget* board);
+  void CreateSides(QWidget* client);
+  void CreateGrid(QWidget* client);
+  void CreateWinner(QWidget* client);
   void CentreOnScreen();
   void ShowGame();
   void ShowKeyboardMark();
