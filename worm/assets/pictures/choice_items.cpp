@@ -34,3 +34,15 @@ QImage makeClipPicture(QSize size, const ScreenStyle& style, const std::vector<C
         drawChoiceItem(painter, style, item, QRect(item.clipSource, item.destination.size()), true);
     return clip;
 }
+
+ScreenPictures makeChoiceScreen(const ScreenStyle& style, const ScreenLayout& layout,
+                                const std::vector<ChoiceItem>& items, const ScreenContent& content)
+{
+    QImage full(layout.size, QImage::Format_RGB32);
+    QPainter painter(&full);
+    style.tiledBackdrop(painter, full.rect(), layout.ground, layout.zoom, layout.shade);
+    style.titleText(painter, layout.titleBox, Qt::AlignCenter, layout.title, boldFont(layout.titleSize));
+    content(painter);
+    drawChoiceItems(painter, style, items);
+    return {full, makeClipPicture(layout.size, style, items)};
+}

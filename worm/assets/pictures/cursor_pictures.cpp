@@ -22,6 +22,14 @@ void outlined(QPainter& painter, const QPainterPath& path, const QColor& fill, c
     painter.drawPath(path);
 }
 
+QPainterPath polygon(std::initializer_list<QPointF> corners)
+{
+    QPainterPath path;
+    path.addPolygon(QPolygonF(QList<QPointF>(corners)));
+    path.closeSubpath();
+    return path;
+}
+
 // A pencil lying from its point at the lower left to the upper right.
 PictureFile pencil(const Palette& palette)
 {
@@ -34,18 +42,8 @@ PictureFile pencil(const Palette& palette)
         body.addRect(QRectF(from, -3.5, to - from, 7));
         outlined(painter, body, palette.colour(fill), palette.colour('k'));
     };
-    QPainterPath point;
-    point.moveTo(0, 0);
-    point.lineTo(9, -3.5);
-    point.lineTo(9, 3.5);
-    point.closeSubpath();
-    outlined(painter, point, palette.colour('f'), palette.colour('k'));
-    QPainterPath lead;
-    lead.moveTo(0, 0);
-    lead.lineTo(3.5, -1.5);
-    lead.lineTo(3.5, 1.5);
-    lead.closeSubpath();
-    outlined(painter, lead, palette.colour('k'), palette.colour('k'));
+    outlined(painter, polygon({{0, 0}, {9, -3.5}, {9, 3.5}}), palette.colour('f'), palette.colour('k'));
+    outlined(painter, polygon({{0, 0}, {3.5, -1.5}, {3.5, 1.5}}), palette.colour('k'), palette.colour('k'));
     part(9, 28, 'y');
     part(28, 32, 'l');
     part(32, 37, 's');
@@ -90,29 +88,12 @@ PictureFile fillTool(const Palette& palette)
 {
     QImage image = emptyCursor();
     QPainter painter(&image);
-    QPainterPath bucket;
-    bucket.moveTo(12, 6);
-    bucket.lineTo(28, 14);
-    bucket.lineTo(22, 27);
-    bucket.lineTo(8, 20);
-    bucket.closeSubpath();
-    outlined(painter, bucket, palette.colour('l'), palette.colour('k'));
-    QPainterPath rim;
-    rim.moveTo(12, 6);
-    rim.lineTo(8, 20);
-    rim.lineTo(5, 18);
-    rim.lineTo(9, 5);
-    rim.closeSubpath();
-    outlined(painter, rim, palette.colour('u'), palette.colour('k'));
-    QPainterPath drop;
-    drop.moveTo(2, 29);
-    drop.lineTo(2, 23);
-    drop.lineTo(5, 21);
-    drop.lineTo(6, 25);
-    drop.closeSubpath();
-    outlined(painter, drop, palette.colour('u'), palette.colour('k'));
-    painter.setPen(palette.colour('k'));
-    painter.drawLine(20, 2, 27, 11);
+    outlined(painter, polygon({{12, 6}, {28, 14}, {22, 27}, {8, 20}}), palette.colour('l'), palette.colour('k'));
+    outlined(painter, polygon({{12, 6}, {8, 20}, {5, 18}, {9, 5}}), palette.colour('u'), palette.colour('k'));
+    outlined(painter, polygon({{2, 29}, {2, 23}, {5, 21}, {6, 25}}), palette.colour('u'), palette.colour('k'));
+    painter.setPen(QPen(palette.colour('k'), 2));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawArc(QRect(15, 1, 14, 14), 30 * 16, 150 * 16);
     painter.end();
     const QPoint tip(2, 29);
     image.setPixel(tip, palette.rgb('k'));

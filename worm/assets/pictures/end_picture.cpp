@@ -52,19 +52,16 @@ void drawCup(QPainter& painter, const ScreenStyle& style, const QRect& box)
 ScreenPictures makeEndPictures(const ScreenStyle& style)
 {
     const std::vector<ChoiceItem> items = {{QRect(511, 442, 120, 29), QPoint(0, 0), "OK", {}}};
-    QImage full(ScreenSize, QImage::Format_RGB32);
-    QPainter painter(&full);
-    style.tiledBackdrop(painter, full.rect(), 2, 3, 150);
-    style.titleText(painter, QRect(0, 18, 640, 70), Qt::AlignCenter, "CONGRATULATIONS!", boldFont(46));
-    drawCup(painter, style, QRect(240, 110, 160, 170));
-    style.panel(painter, QRect(60, 300, 520, 100));
-    style.outlinedText(painter, QRect(60, 316, 520, 30), Qt::AlignCenter,
-                       "Your worm has driven through every track", boldFont(20), 'y', 1);
-    style.outlinedText(painter, QRect(60, 350, 520, 30), Qt::AlignCenter, "of this database. Well steered!",
-                       boldFont(20), 'y', 1);
-    const Palette& palette = style.sources().palette;
-    painter.drawImage(40, 200, wormSprite(palette, 5, 3));
-    painter.drawImage(430, 200, wormSprite(palette, 5, 3).mirrored(true, false));
-    drawChoiceItems(painter, style, items);
-    return {full, makeClipPicture(ScreenSize, style, items)};
+    const ScreenLayout layout{ScreenSize, 2, 3, 150, "CONGRATULATIONS!", QRect(0, 18, 640, 70), 46};
+    return makeChoiceScreen(style, layout, items, [&](QPainter& painter) {
+        drawCup(painter, style, QRect(240, 110, 160, 170));
+        style.panel(painter, QRect(60, 300, 520, 100));
+        style.outlinedText(painter, QRect(60, 316, 520, 30), Qt::AlignCenter,
+                           "Your worm has driven through every track", boldFont(20), 'y', 1);
+        style.outlinedText(painter, QRect(60, 350, 520, 30), Qt::AlignCenter, "of this database. Well steered!",
+                           boldFont(20), 'y', 1);
+        const QImage worm = wormSprite(style.sources().palette, 5, 3);
+        painter.drawImage(40, 200, worm);
+        painter.drawImage(430, 200, worm.mirrored(true, false));
+    });
 }

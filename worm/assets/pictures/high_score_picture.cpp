@@ -63,16 +63,13 @@ void drawHelp(QPainter& painter, const ScreenStyle& style)
 ScreenPictures makeHighScorePictures(const ScreenStyle& style)
 {
     const std::vector<ChoiceItem> items = {{QRect(507, 444, 124, 31), QPoint(0, 0), "OK", {}}};
-    QImage full(ScreenSize, QImage::Format_RGB32);
-    QPainter painter(&full);
-    style.tiledBackdrop(painter, full.rect(), 2, 3, 160);
-    style.titleText(painter, QRect(0, 2, 640, 40), Qt::AlignCenter, "HIGH SCORES", boldFont(34));
-    style.outlinedText(painter, QRect(40, 26, 100, 16), Qt::AlignLeft | Qt::AlignVCenter, "PLACE", boldFont(11),
-                       'l', 1);
-    style.outlinedText(painter, QRect(500, 26, 100, 16), Qt::AlignRight | Qt::AlignVCenter, "TRACKS",
-                       boldFont(11), 'l', 1);
-    drawRows(painter, style);
-    drawHelp(painter, style);
-    drawChoiceItems(painter, style, items);
-    return {full, makeClipPicture(ScreenSize, style, items)};
+    const ScreenLayout layout{ScreenSize, 2, 3, 160, "HIGH SCORES", QRect(0, 2, 640, 40), 34};
+    return makeChoiceScreen(style, layout, items, [&](QPainter& painter) {
+        style.outlinedText(painter, QRect(40, 26, 100, 16), Qt::AlignLeft | Qt::AlignVCenter, "PLACE", boldFont(11),
+                           'l', 1);
+        style.outlinedText(painter, QRect(500, 26, 100, 16), Qt::AlignRight | Qt::AlignVCenter, "TRACKS",
+                           boldFont(11), 'l', 1);
+        drawRows(painter, style);
+        drawHelp(painter, style);
+    });
 }

@@ -91,35 +91,31 @@ void drawSteering(QPainter& painter, const ScreenStyle& style, const QRect& pane
                     plainFont(11), 'l');
 }
 
+// A panel of entries in columns of `perColumn`, 200 pixels apart.
+template <size_t N>
+void drawEntries(QPainter& painter, const ScreenStyle& style, const QRect& panel, const QString& title,
+                 const Entry (&entries)[N], size_t perColumn, int rowHeight)
+{
+    style.panel(painter, panel);
+    heading(painter, style, panel, title);
+    for (size_t i = 0; i < N; ++i)
+        drawEntry(painter, style, entries[i],
+                  QPoint(panel.left() + 12 + int(i / perColumn) * 200, panel.top() + 32 + int(i % perColumn) * rowHeight));
+}
+
 } // namespace
 
 ScreenPictures makeInfoPictures(const ScreenStyle& style)
 {
     const std::vector<ChoiceItem> items = {{QRect(504, 390, 108, 33), QPoint(0, 0), "OK", {}}};
-    QImage full(PlayAreaSize, QImage::Format_RGB32);
-    QPainter painter(&full);
-    style.tiledBackdrop(painter, full.rect(), 0, 2, 170);
-    style.titleText(painter, QRect(0, 4, 636, 42), Qt::AlignCenter, "HOW TO PLAY", boldFont(34));
-
-    drawSteering(painter, style, QRect(8, 52, 204, 196));
-
-    const QRect blocks(218, 52, 410, 330);
-    style.panel(painter, blocks);
-    heading(painter, style, blocks, "BLOCKS");
-    for (int i = 0; i < 16; ++i)
-        drawEntry(painter, style, BlockEntries[i],
-                  QPoint(blocks.left() + 12 + (i / 8) * 200, blocks.top() + 32 + (i % 8) * 37));
-
-    const QRect bonuses(8, 254, 204, 182);
-    style.panel(painter, bonuses);
-    heading(painter, style, bonuses, "HIDDEN BONUSES");
-    for (int i = 0; i < 5; ++i)
-        drawEntry(painter, style, BonusEntries[i], QPoint(bonuses.left() + 14, bonuses.top() + 32 + i * 29));
-
-    style.outlinedText(painter, QRect(222, 388, 276, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                       "Eat all the food, then drive", boldFont(13), 'y', 1);
-    style.outlinedText(painter, QRect(222, 406, 276, 18), Qt::AlignLeft | Qt::AlignVCenter,
-                       "into an open exit. Good luck!", boldFont(13), 'y', 1);
-    drawChoiceItems(painter, style, items);
-    return {full, makeClipPicture(PlayAreaSize, style, items)};
+    const ScreenLayout layout{PlayAreaSize, 0, 2, 170, "HOW TO PLAY", QRect(0, 4, 636, 42), 34};
+    return makeChoiceScreen(style, layout, items, [&](QPainter& painter) {
+        drawSteering(painter, style, QRect(8, 52, 204, 196));
+        drawEntries(painter, style, QRect(218, 52, 410, 330), "BLOCKS", BlockEntries, 8, 37);
+        drawEntries(painter, style, QRect(8, 254, 204, 182), "HIDDEN BONUSES", BonusEntries, 5, 29);
+        style.outlinedText(painter, QRect(222, 388, 276, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                           "Eat all the food, then drive", boldFont(13), 'y', 1);
+        style.outlinedText(painter, QRect(222, 406, 276, 18), Qt::AlignLeft | Qt::AlignVCenter,
+                           "into an open exit. Good luck!", boldFont(13), 'y', 1);
+    });
 }

@@ -51,16 +51,12 @@ void drawScenery(QPainter& painter, const ScreenStyle& style)
 ScreenPictures makeMainMenuPictures(const ScreenStyle& style)
 {
     const std::vector<ChoiceItem> items = menuItems();
-    QImage full(ScreenSize, QImage::Format_RGB32);
-    QPainter painter(&full);
-    style.tiledBackdrop(painter, full.rect(), 0, 3, 150);
-    style.titleText(painter, QRect(0, 24, 640, 84), Qt::AlignCenter, "THE VORA", boldFont(80));
-    style.outlinedText(painter, QRect(0, 118, 640, 24), Qt::AlignCenter, "THE WORM GAME", boldFont(20), 'l');
-    style.outlinedText(painter, QRect(0, 160, 640, 18), Qt::AlignCenter,
-                       "Push the stick or keypad 8, 6, 2, 4 to choose, fire or 0 to go",
-                       plainFont(13), 'c', 1);
-    drawScenery(painter, style);
-    drawCross(painter, style, items);
-    drawChoiceItems(painter, style, items);
-    return {full, makeClipPicture(ScreenSize, style, items)};
+    const ScreenLayout layout{ScreenSize, 0, 3, 150, "THE VORA", QRect(0, 24, 640, 84), 80};
+    return makeChoiceScreen(style, layout, items, [&](QPainter& painter) {
+        style.outlinedText(painter, QRect(0, 118, 640, 24), Qt::AlignCenter, "THE WORM GAME", boldFont(20), 'l');
+        style.outlinedText(painter, QRect(0, 160, 640, 18), Qt::AlignCenter,
+                           "Push the stick or keypad 8, 6, 2, 4 to choose, fire or 0 to go", plainFont(13), 'c', 1);
+        drawScenery(painter, style);
+        drawCross(painter, style, items);
+    });
 }

@@ -59,6 +59,77 @@ QImage contactSheet(const std::vector<PictureFile>& files)
     return out;
 }
 
+QImage sheetCell(const QImage& sheet, int index, int columns)
+{
+    return sheet.copy((index % columns) * 12, (index / columns) * 12, 12, 12);
+}
+
+// The play screen as the game composes it: headline, frame, a few blocks, a worm
+// and a title in the frame's font.
+QImage playSample(const std::vector<PictureFile>& files)
+{
+    const QImage blocks = findFile(files, "BuildClip.gif")->image;
+    const QImage worm = findFile(files, "WormClip.gif")->image;
+    QImage field = findFile(files, "Playfield.gif")->image.convertToFormat(QImage::Format_RGB32);
+    QPainter painter(&field);
+    for (int code = 0; code < 60; ++code)
+        painter.drawImage(12 * (2 + (code % 20) * 2), 12 * (2 + (code / 20) * 3), sheetCell(blocks, code, 10));
+    const int groupGrounds[12] = {0, 1, 2, 3, 5, 6, 7, 8, 4, 40, 41, 42};
+    for (int ground = 0; ground < 12; ++ground) {
+        const int y = 12 * (12 + ground * 2);
+        for (int x = 2; x < 50; ++x)
+            painter.drawImage(12 * x, y, sheetCell(blocks, groupGrounds[ground], 10));
+        painter.drawImage(12 * 4, y, sheetCell(worm, ground * 24 + 16 + 3, 8));
+        for (int x = 5; x < 9; ++x)
+            painter.drawImage(12 * x, y, sheetCell(worm, ground * 24 + 8 + 3, 8));
+        painter.drawImage(12 * 9, y, sheetCell(worm, ground * 24 + 3, 8));
+        painter.drawImage(12 * 20, y, sheetCell(worm, ground * 24 + 2, 8));
+        painter.drawImage(12 * 19, y + 12, sheetCell(worm, ground * 24 + 8 + 2, 8));
+    }
+    QFont title("Liberation Sans");
+    title.setPointSizeF(8.25);
+    title.setBold(true);
+    painter.setFont(title);
+    painter.setPen(Qt::black);
+    painter.drawText(QRect(0, -1, 636, 14), Qt::AlignHCenter | Qt::AlignTop, "> > > First Steps < < <");
+    painter.end();
+    QImage screen(640, 480, QImage::Format_RGB32);
+    screen.fill(Qt::black);
+    QPainter composer(&screen);
+    composer.drawImage(2, 0, findFile(files, "PlayHead.bmp")->image);
+    composer.drawImage(2, 36, field);
+    return screen.scaled(1280, 960);
+}
+
+// The high-score table written with the bitmap font: destination AND mask, then XOR glyph.
+QImage highScoreSample(const std::vector<PictureFile>& files)
+{
+    const QImage font = findFile(files, "FontClip.gif")->image.convertToFormat(QImage::Format_RGB32);
+    QImage screen = findFile(files, "HighScore.jpg")->image.convertToFormat(QImage::Format_RGB32);
+    const QString charset = QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ #%0123456789");
+    const auto write = [&](int x, int y, const QString& text) {
+        const int x0 = x == 0 ? (640 - 20 * int(text.size())) / 2 : x;
+        for (int i = 0; i < text.size(); ++i) {
+            const int k = int(charset.indexOf(text[i]));
+            const int gx = 17 * (k % 11), gy = 34 * (k / 11);
+            for (int dy = 0; dy < 34; ++dy)
+                for (int dx = 0; dx < 17; ++dx) {
+                    const QPoint at(x0 + 20 * i + dx, y + dy);
+                    const QRgb kept = screen.pixel(at) & font.pixel(gx + dx, gy + 136 + dy);
+                    screen.setPixel(at, (kept ^ font.pixel(gx + dx, gy + dy)) | 0xff000000u);
+                }
+        }
+    };
+    const char* names[10] = {"THE VORA", "A WORM GAME", "WIGGLY WÅNDA", "ÄPPLE ÖMAR", "MAX SPEED",
+                             "QUICK JOHNNY", "#%", "BRAKE ZONE", "XYZ 0123456789", ""};
+    for (int rank = 1; rank <= 10; ++rank) {
+        write(70, 10 + 38 * rank, QString::number(rank));
+        write(0, 10 + 38 * rank, QString::fromUtf8(names[rank - 1]));
+        write(530, 10 + 38 * rank, QString::number(11 - rank));
+    }
+    return screen;
+}
+
 bool save(const QImage& image, const QString& path, QString* error)
 {
     if (image.save(path, "PNG"))
@@ -89,5 +160,9 @@ bool writeOverviews(const std::vector<PictureFile>& files, const QString& folder
         const int zoom = file.image.width() < 320 ? 4 : file.image.width() < 700 && file.image.height() < 100 ? 2 : 1;
         ok = ok && save(file.image.scaled(file.image.size() * zoom), folder + "/" + file.name + ".png", error);
     }
+    if (blocks && worm && findFile(files, "Playfield.gif") && findFile(files, "PlayHead.bmp"))
+        ok = ok && save(playSample(files), folder + "/play_sample.png", error);
+    if (font && findFile(files, "HighScore.jpg"))
+        ok = ok && save(highScoreSample(files), folder + "/high_score_sample.png", error);
     return ok && save(contactSheet(files), folder + "/pictures.png", error);
 }

@@ -84,12 +84,9 @@ ScreenPictures makePausePictures(const ScreenStyle& style)
         {QRect(402, 162, 135, 135), QPoint(274, 0), "SAVE GAME", saveSymbol(style)},
         {QRect(249, 244, 135, 135), QPoint(411, 0), "HOW TO PLAY", infoSymbol(style)},
     };
-    QImage full(PlayAreaSize, QImage::Format_RGB32);
-    QPainter painter(&full);
-    style.tiledBackdrop(painter, full.rect(), 0, 2, 170);
-    style.titleText(painter, QRect(0, 8, 636, 60), Qt::AlignCenter, "PAUSE", boldFont(54));
-    drawChoiceItems(painter, style, items);
-    style.outlinedText(painter, QRect(0, 396, 636, 40), Qt::AlignCenter,
-                       "Push toward an item and press fire or 0", plainFont(15), 'c', 1);
-    return {full, makeClipPicture(PlayAreaSize, style, items)};
+    const ScreenLayout layout{PlayAreaSize, 0, 2, 170, "PAUSE", QRect(0, 8, 636, 60), 54};
+    return makeChoiceScreen(style, layout, items, [&](QPainter& painter) {
+        style.outlinedText(painter, QRect(0, 396, 636, 40), Qt::AlignCenter, "Push toward an item and press fire or 0",
+                           plainFont(15), 'c', 1);
+    });
 }

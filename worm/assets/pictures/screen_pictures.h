@@ -2,13 +2,7 @@
 // holding the highlighted items.
 #pragma once
 
-#include "screen_style.h"
-
-struct ScreenPictures
-{
-    QImage full;
-    QImage clip;
-};
+#include "choice_items.h"
 
 ScreenPictures makeMainMenuPictures(const ScreenStyle& style);
 ScreenPictures makePausePictures(const ScreenStyle& style);
