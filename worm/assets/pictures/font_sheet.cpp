@@ -10,7 +10,7 @@ namespace {
 
 constexpr int Baseline = 30;
 constexpr int CapHeight = 21;
-constexpr int InkWidth = 13;
+constexpr int InkWidth = 15;
 
 // Which pixels of a cell a glyph covers: its body and its inner details.
 struct GlyphShape

@@ -103,7 +103,7 @@ QImage makeEditorHeadline(const ScreenStyle& style)
             const int actionWidth = metrics.horizontalAdvance(key.action);
             style.plainText(painter, QRect(x + keyWidth + 5, top, actionWidth + 4, 14),
                             Qt::AlignLeft | Qt::AlignVCenter, key.action, keyFont, 'y');
-            x += keyWidth + actionWidth + 26;
+            x += keyWidth + actionWidth + 44;
         }
     }
     return image;

@@ -249,11 +249,16 @@ TEST(FontSheet, MasksAgreeWithTheGlyphs)
     }
 }
 
+// The chosen letter is written at (3, 3): a plain 17 x 34 field inside a frame.
 TEST(FontSheet, BlockHoldsOneGlyphInsideItsFrame)
 {
     const QImage block = loadPicture("FontBlock.gif");
-    EXPECT_GE(block.width(), 3 + 17);
-    EXPECT_GE(block.height(), 3 + 34);
+    const QRect field(3, 3, 17, 34);
+    ASSERT_TRUE(block.rect().contains(field));
+    const QRgb inside = block.pixel(field.topLeft());
+    for (int y = 0; y < block.height(); ++y)
+        for (int x = 0; x < block.width(); ++x)
+            ASSERT_EQ(block.pixel(x, y) == inside, field.contains(x, y)) << x << "," << y;
 }
 
 } // namespace
