@@ -1,5 +1,7 @@
 #include "core/frm_worm.h"
 
+#include "core/track_title.h"
+
 #include <QDir>
 #include <QFileInfo>
 
@@ -26,8 +28,10 @@ frmWorm::frmWorm(Platform& platform) : System(platform), tmrMainMenu(platform) {
   picBuildClip.AutoSize = true;
   lbldummy.Visible = false;
   lbldummy.AutoSize = true;
-  lbldummy.Font = MakeFont(QStringLiteral("Liberation Sans"), 8.25, true);
+  lbldummy.Font = TitleFont();
   picDummy.Font = lbldummy.Font;
+  picDummy.ForeColor = TitleColour;
+  picHeadline.AutoSize = true;
   lblCountDown.Container = &picMsgBox;
   lblCountDown.Visible = false;
   tmrMainMenu.SetInterval(250);

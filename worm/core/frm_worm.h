@@ -110,6 +110,8 @@ class frmWorm {
   bool InEditor = false;
   bool NewGame = false;
   bool GridShown = false;
+  // The headline slid in: element 0 the editor's, element 1 play's.
+  std::array<bool, 2> HeadlineShown{};
   std::int16_t CurrentTrack = 0;
   TrackDatabase Database;
 

@@ -1,5 +1,16 @@
 #include "core/joy_state.h"
 
+#include "core/platform.h"
+
+void ReadJoyState(Platform& platform, JoyState& joy) {
+  JoystickPosition position;
+  if (!platform.ReadJoystick(position))
+    return;
+  joy.X = position.X;
+  joy.Y = position.Y;
+  joy.Buttons = position.Buttons;
+}
+
 StickState StickFrom(const JoyState& joy, std::int32_t centreX, std::int32_t centreY) {
   StickState stick;
   stick.Left = joy.X < centreX - JoyDeadZone;

@@ -20,6 +20,12 @@ struct StickState {
 
 constexpr std::int32_t JoyDeadZone = 5000;
 
+class Platform;
+
+// Reads joystick 0 into joy; when the read fails (no joystick) joy keeps its
+// last values.
+void ReadJoyState(Platform& platform, JoyState& joy);
+
 StickState StickFrom(const JoyState& joy, std::int32_t centreX, std::int32_t centreY);
 
 // Buttons count only as exact masks: two buttons together give none.

@@ -15,3 +15,8 @@ struct KeypadState {
   bool Pause = false;      // keypad 5
   bool Turbo = false;      // keypad +
 };
+
+class Platform;
+
+// Samples the eleven keys as they are held at this moment.
+void PollKeypad(Platform& platform, KeypadState& keys);

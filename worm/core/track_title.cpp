@@ -1,8 +1,8 @@
 #include "core/track_title.h"
 
+#include "core/frm_worm.h"
+
 #include <QFontDatabase>
-#include <QFontMetrics>
-#include <QPainter>
 
 #include <cmath>
 
@@ -10,8 +10,6 @@ namespace {
 
 constexpr int PlayFieldWidth = 636;
 constexpr int TitleTop = -1;
-constexpr int TitlePixelSize = 11;
-const QColor TitleColour(255, 255, 160);
 
 QString TitleFamily() {
   static const QString family = [] {
@@ -26,11 +24,7 @@ QString TitleFamily() {
 }  // namespace
 
 QFont TitleFont() {
-  QFont font(TitleFamily());
-  font.setPixelSize(TitlePixelSize);
-  font.setBold(true);
-  font.setStyleStrategy(QFont::NoAntialias);
-  return font;
+  return MakeFont(TitleFamily(), 8.25, true);
 }
 
 QString TrackTitleText(const QString& name) {
@@ -38,16 +32,11 @@ QString TrackTitleText(const QString& name) {
 }
 
 int TrackTitleLeft(int width) {
-  return static_cast<int>(std::lrint((PlayFieldWidth - width) / 2.0));
+  return static_cast<int>(std::nearbyint((PlayFieldWidth - width) / 2.0));
 }
 
-void DrawTrackTitle(QImage& surface, const QString& name) {
+void DrawTrackTitle(frmWorm& form, Surface& surface, const QString& name) {
   const QString text = TrackTitleText(name);
-  const QFont font = TitleFont();
-  QPainter painter(&surface);
-  painter.setFont(font);
-  const QFontMetrics metrics = painter.fontMetrics();
-  painter.setPen(TitleColour);
-  painter.drawText(TrackTitleLeft(metrics.horizontalAdvance(text)), TitleTop + metrics.ascent(),
-                   text);
+  form.lbldummy.SetCaption(text);
+  surface.TextOut(TrackTitleLeft(form.lbldummy.Width), TitleTop, text);
 }

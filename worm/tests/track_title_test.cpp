@@ -1,29 +1,17 @@
 #include "core/track_title.h"
-
-#include <gtest/gtest.h>
+#include "render_fixture.h"
 
 #include <QFontInfo>
-#include <QFontMetrics>
-#include <QGuiApplication>
 
 namespace {
 
-class TrackTitleTest : public testing::Test {
+class TrackTitleTest : public RenderFixture {
  protected:
-  static void SetUpTestSuite() {
-    if (QGuiApplication::instance() == nullptr) {
-      static int argc = 1;
-      static char name[] = "worm_tests";
-      static char* argv[] = {name, nullptr};
-      new QGuiApplication(argc, argv);
-    }
-  }
-
-  // Columns of the first and last pixel that differ from the background.
-  static std::pair<int, int> InkColumns(const QImage& image, int rows) {
+  // Columns of the first and last pixel in the top rows that are not black.
+  static std::pair<int, int> InkColumns(const QImage& image, int top, int rows) {
     int first = image.width();
     int last = -1;
-    for (int y = 0; y < rows; ++y)
+    for (int y = top; y < top + rows; ++y)
       for (int x = 0; x < image.width(); ++x)
         if (image.pixel(x, y) != qRgb(0, 0, 0)) {
           first = std::min(first, x);
@@ -32,14 +20,15 @@ class TrackTitleTest : public testing::Test {
     return {first, last};
   }
 
-  static QImage BlackPlayField() {
-    QImage image(636, 444, QImage::Format_RGB32);
-    image.fill(Qt::black);
-    return image;
+  Surface TitleSurface() {
+    Surface surface(636, 444);
+    surface.Font = TitleFont();
+    surface.ForeColor = Qt::white;
+    return surface;
   }
 };
 
-TEST_F(TrackTitleTest, FontIsLiberationSansBold) {
+TEST_F(TrackTitleTest, FontIsLiberationSansBoldOf11Pixels) {
   const QFontInfo info(TitleFont());
   EXPECT_EQ(info.family(), "Liberation Sans");
   EXPECT_TRUE(info.bold());
@@ -49,28 +38,25 @@ TEST_F(TrackTitleTest, FontIsLiberationSansBold) {
 TEST_F(TrackTitleTest, LeftEdgeRoundsHalvesToEven) {
   const std::pair<int, int> cases[] = {{100, 268}, {101, 268}, {103, 266}, {636, 0},
                                        {700, -32}, {701, -32}, {703, -34}};
-  for (auto [width, left] : cases)
-    EXPECT_EQ(TrackTitleLeft(width), left) << width;
+  for (auto [width, left] : cases) EXPECT_EQ(TrackTitleLeft(width), left) << width;
 }
 
 TEST_F(TrackTitleTest, TitleIsCentredInTheTopRing) {
-  QImage image = BlackPlayField();
-  DrawTrackTitle(image, "Snake Pit");
-  const auto [first, last] = InkColumns(image, 12);
+  Surface surface = TitleSurface();
+  DrawTrackTitle(form, surface, "Snake Pit");
+  EXPECT_EQ(form.lbldummy.Caption(), "> > > Snake Pit < < <");
+  const auto [first, last] = InkColumns(surface.Image(), 0, 12);
   ASSERT_LE(first, last);
-  const int width = QFontMetrics(TitleFont()).horizontalAdvance(TrackTitleText("Snake Pit"));
-  EXPECT_NEAR(first, TrackTitleLeft(width), 2);
+  EXPECT_NEAR(first, TrackTitleLeft(form.lbldummy.Width), 2);
   EXPECT_NEAR(first + last, 635, 3);  // equal margins on both sides
-  // Nothing below the border ring.
-  EXPECT_EQ(InkColumns(image.copy(0, 12, 636, 432), 432).second, -1);
+  EXPECT_EQ(InkColumns(surface.Image(), 12, 432).second, -1);
 }
 
 TEST_F(TrackTitleTest, WideTitleIsCutOnBothSides) {
-  const QString name(120, QLatin1Char('W'));
-  ASSERT_GT(QFontMetrics(TitleFont()).horizontalAdvance(TrackTitleText(name)), 636);
-  QImage image = BlackPlayField();
-  DrawTrackTitle(image, name);
-  const auto [first, last] = InkColumns(image, 12);
+  Surface surface = TitleSurface();
+  DrawTrackTitle(form, surface, QString(120, QLatin1Char('W')));
+  ASSERT_GT(form.lbldummy.Width, 636);
+  const auto [first, last] = InkColumns(surface.Image(), 0, 12);
   EXPECT_LE(first, 3);
   EXPECT_GE(last, 632);
 }

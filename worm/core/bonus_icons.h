@@ -1,0 +1,20 @@
+#pragma once
+
+#include <cstdint>
+
+class frmWorm;
+
+// The row of bonus pictures in the play headline: five slots at
+// x = 552, 565, 578, 591, 604 (y 18), the oldest picture in slot 0.
+struct BonusIconRow {
+  std::uint8_t BonusIconCount = 0;
+  std::int16_t BonusIconTimer = 0;
+};
+
+// Puts block picture `code` into the next slot; a full row drops its oldest
+// picture first and restarts the timer.
+void AddBonusIcon(frmWorm& form, BonusIconRow& row, std::uint8_t code);
+
+// Removes the oldest picture with sound 23: the others move one slot left
+// and the last slot shows the empty-slot picture.
+void DropBonusIcon(frmWorm& form, BonusIconRow& row);
