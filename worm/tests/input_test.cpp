@@ -1,4 +1,5 @@
 #include "core/wanted_direction.h"
+#include "platform/scripted/scripted_platform.h"
 #include "core/direction.h"
 #include "core/joy_state.h"
 
@@ -114,6 +115,36 @@ TEST(Direction, NamesAndOpposites) {
     EXPECT_EQ(StepPosition(OppositeDirection(d), StepPosition(d, {5, 5})), (CellPosition{5, 5}));
   }
   EXPECT_EQ(DirectionName(8), "");
+}
+
+TEST(PollKeypad, SamplesTheKeysHeldNow) {
+  ScriptedPlatform platform;
+  platform.HoldKey(KeypadKey::UpRight, 0, 100);
+  platform.HoldKey(KeypadKey::Turbo, 50);
+  KeypadState keys;
+  PollKeypad(platform, keys);
+  EXPECT_TRUE(keys.UpRight);
+  EXPECT_FALSE(keys.Turbo || keys.Up || keys.Right || keys.Fire || keys.Pause);
+  platform.Now = 100;
+  PollKeypad(platform, keys);
+  EXPECT_FALSE(keys.UpRight);
+  EXPECT_TRUE(keys.Turbo);
+}
+
+TEST(ReadJoyState, KeepsTheLastValuesWhenTheReadFails) {
+  ScriptedPlatform platform;
+  JoyState joy{100, 200, 1};
+  ReadJoyState(platform, joy);
+  EXPECT_EQ(joy.X, 100);
+  EXPECT_EQ(joy.Buttons, 1u);
+
+  platform.AttachJoystick({65535, 65535});
+  platform.MoveJoystick(0, {65535, 0, 2});
+  ReadJoyState(platform, joy);
+  EXPECT_EQ(joy.X, 65535);
+  EXPECT_EQ(joy.Y, 0);
+  EXPECT_TRUE(JoyPause(joy));
+  EXPECT_EQ(joy.Buttons, 2u);
 }
 
 }  // namespace
