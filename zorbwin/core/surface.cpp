@@ -13,12 +13,8 @@ int CreateSurface(int width, int height, std::uint16_t kind, int window, int& su
     QImage device(width, height, QImage::Format_RGB32);
     if (device.isNull()) return 2;
     device.fill(0xFF000000);
-    surfaces[slot] = Surface{device,
-                             window,
-                             static_cast<std::uint16_t>(SURFACE_IN_USE | kind),
-                             0xFF000000,
-                             static_cast<std::int16_t>(width),
-                             static_cast<std::int16_t>(height)};
+    surfaces[slot] = Surface{device, window, static_cast<std::uint16_t>(SURFACE_IN_USE | kind),
+                             static_cast<std::int16_t>(width), static_cast<std::int16_t>(height)};
     surface = slot;
     return 0;
   }

@@ -20,7 +20,6 @@ struct Surface {
   QImage device;
   int window = -1;  // window slot of a window surface
   std::uint16_t flags = 0;
-  QRgb colour = 0xFF000000;
   std::int16_t width = 0;
   std::int16_t height = 0;
 };
