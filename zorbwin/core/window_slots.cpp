@@ -15,6 +15,10 @@ bool ValidSlot(int slot) { return slot >= 0 && slot < WINDOW_SLOT_COUNT; }
 // Qt hands out at run time lie far above the highest code.
 constexpr int LAST_POSTED_CODE = 0x7FFF;
 
+QEvent::Type PostedEventType(int32_t code) {
+  return static_cast<QEvent::Type>(QEvent::User + code);
+}
+
 }  // namespace
 
 void ClearWindowSlots() {
@@ -71,8 +75,6 @@ void DispatchEvent(int slot, int32_t code, int32_t item,
   }
 }
 
-int PostedEventType(int32_t code) { return QEvent::User + code; }
-
 int32_t PostedEventCode(int platformType) {
   const int code = platformType - QEvent::User;
   return code >= 0 && code <= LAST_POSTED_CODE ? code : -1;
@@ -83,5 +85,5 @@ void PostEvent(int slot, int32_t code) {
   if (code < 0 || code > LAST_POSTED_CODE) return;
   QCoreApplication::postEvent(
       windowSlots[slot].window,
-      new QEvent(static_cast<QEvent::Type>(PostedEventType(code))));
+      new QEvent(PostedEventType(code)));
 }

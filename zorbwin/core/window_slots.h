@@ -60,8 +60,5 @@ void DispatchEvent(int slot, int32_t code, int32_t item,
 // dispatches it when it next handles its events.
 void PostEvent(int slot, int32_t code);
 
-// The platform event type that carries a posted code.
-int PostedEventType(int32_t code);
-
 // The code carried by a posted platform event type, or -1.
 int32_t PostedEventCode(int platformType);

@@ -12,6 +12,7 @@
 #include "core/window_slots.h"
 #include "tests/qt_application.h"
 #include "ui/dialog_events.h"
+#include "ui/dialog_wrappers.h"
 #include "ui/message_box.h"
 
 namespace {
@@ -40,8 +41,9 @@ TEST_F(DialogsTest, BestScoreOfAFreshInstallation) {
   OnNextModal([&](QWidget* dialog) {
     ASSERT_NE(dialog, nullptr);
     caption = dialog->windowTitle();
+    const int slot = FindWindowSlot(DIALOG_BEST_SCORE);
     for (int id = IDC_BEST_SCORE_0; id < IDC_BEST_LEVEL_0 + 3; ++id)
-      shown << ControlOf<QLabel>(dialog, id)->text();
+      shown << GetControlText(slot, id);
     QTest::mouseClick(ControlOf<QPushButton>(dialog, IDC_OK), Qt::LeftButton);
   });
   ShowBestScoreDialog(-1);

@@ -4,7 +4,6 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QLabel>
-#include <QLineEdit>
 
 #include "core/window_slots.h"
 
@@ -31,13 +30,11 @@ void EndDialog(int slot, int result) {
 void SetControlText(int slot, int32_t controlId, const QString& text) {
   if (auto* label = FindControl<QLabel>(slot, controlId)) label->setText(text);
   else if (auto* button = FindControl<QAbstractButton>(slot, controlId)) button->setText(text);
-  else if (auto* edit = FindControl<QLineEdit>(slot, controlId)) edit->setText(text);
 }
 
 QString GetControlText(int slot, int32_t controlId) {
   if (auto* label = FindControl<QLabel>(slot, controlId)) return label->text();
   if (auto* button = FindControl<QAbstractButton>(slot, controlId)) return button->text();
-  if (auto* edit = FindControl<QLineEdit>(slot, controlId)) return edit->text();
   return {};
 }
 
@@ -48,10 +45,6 @@ bool IsButtonChecked(int slot, int32_t controlId) {
 
 void CheckButton(int slot, int32_t controlId, bool checked) {
   if (auto* button = FindControl<QAbstractButton>(slot, controlId)) button->setChecked(checked);
-}
-
-void SetTextLimit(int slot, int32_t controlId, int limit) {
-  if (auto* edit = FindControl<QLineEdit>(slot, controlId)) edit->setMaxLength(limit);
 }
 
 void PostQuit() { QCoreApplication::exit(0); }

@@ -12,7 +12,6 @@ void SetControlText(int slot, int32_t controlId, const QString& text);
 QString GetControlText(int slot, int32_t controlId);
 bool IsButtonChecked(int slot, int32_t controlId);
 void CheckButton(int slot, int32_t controlId, bool checked);
-void SetTextLimit(int slot, int32_t controlId, int limit);
 
 // Ends the message loop once the current event has been handled.
 void PostQuit();
