@@ -151,6 +151,7 @@ void Form1::ShowGame() {
     image1_[i]->setPixmap(pictures_.Of(game_.CellPicture(i)));
   }
   redDisk_->setEnabled(game_.RedDisk().enabled);
+  redDisk_->SetBorderStyle(game_.RedDisk().borderStyle);
   blueDisk_->setEnabled(game_.BlueDisk().enabled);
   blueDisk_->SetBorderStyle(game_.BlueDisk().borderStyle);
   frmRed_->SetBorderStyle(game_.RedFrameBorder());

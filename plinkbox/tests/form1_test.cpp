@@ -127,6 +127,19 @@ TEST_F(Form1Test, DraggingTheRedDiskOntoAnArrowDropsItIntoThatColumn) {
   EXPECT_EQ(alerts.beeps, 2);
 }
 
+TEST_F(Form1Test, TheRedDiskLosesItsBorderForGoodWhileTheBlueOneGetsItBack) {
+  EXPECT_EQ(form.RedDisk()->BorderStyle(), kBorderShown);
+  EXPECT_EQ(form.BlueDisk()->BorderStyle(), kBorderHidden);
+  const int expected[][2] = {{kBorderHidden, kBorderShown},
+                             {kBorderHidden, kBorderHidden},
+                             {kBorderHidden, kBorderShown}};
+  for (const auto& borders : expected) {
+    PlayByKeys("0");
+    EXPECT_EQ(form.RedDisk()->BorderStyle(), borders[0]);
+    EXPECT_EQ(form.BlueDisk()->BorderStyle(), borders[1]);
+  }
+}
+
 TEST_F(Form1Test, DroppingAnywhereButOnAnArrowDoesNothing) {
   const QPoint elsewhere[] = {form.Cell(44)->mapTo(&form, QPoint(20, 20)),
                               form.BlueFrame()->mapTo(&form, QPoint(30, 30)),
@@ -261,7 +274,8 @@ TEST(DesktopAlerts, TheWarningIsAModalBoxWithAnExclamationIcon) {
     box->button(QMessageBox::Ok)->click();
   });
   alerts.Warning(kGameTitle, ColumnFullText());
-  EXPECT_EQ(seen, "Column is full.\n\rChoose another column.");
+  // Each LF CR of the text is one line break on the screen.
+  EXPECT_EQ(seen, "Column is full.\nChoose another column.");
 }
 
 }  // namespace
