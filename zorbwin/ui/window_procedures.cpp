@@ -43,7 +43,7 @@ bool TranslateCommand(const CommandEvent& command, int slot) {
   return true;
 }
 
-bool TranslateDialogCommand(const CommandEvent& command, int slot) {
+void TranslateDialogCommand(const CommandEvent& command, int slot) {
   switch (command.notification()) {
     case NOTIFY_CLICKED:
       DispatchEvent(slot, EV_CLICK, command.id());
@@ -58,7 +58,6 @@ bool TranslateDialogCommand(const CommandEvent& command, int slot) {
       DispatchEvent(slot, EV_MENU, 0);
       break;
   }
-  return true;
 }
 
 // Events posted with PostEvent carry their code; false for other events.
