@@ -17,10 +17,6 @@ void Game::NewGame() {
   lnWinner_.visible = false;
 }
 
-const DiskControl& Game::DiskOf(Disk disk) const {
-  return disk == Disk::Red ? redDisk_ : blueDisk_;
-}
-
 MoveResult Game::Move(int k, Disk disk) {
   bool columnFull = true;
   for (int c = k + kBottomRow; c >= 0; c -= kColumns) {

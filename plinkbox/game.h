@@ -36,7 +36,6 @@ class Game {
   short MoveCount() const { return moveCount_; }
   const DiskControl& RedDisk() const { return redDisk_; }
   const DiskControl& BlueDisk() const { return blueDisk_; }
-  const DiskControl& DiskOf(Disk disk) const;
   int RedFrameBorder() const { return frmRedBorder_; }
   int BlueFrameBorder() const { return frmBlueBorder_; }
   bool WinnerShown() const { return frmWinnerVisible_; }
