@@ -137,6 +137,9 @@ void Form1::CentreOnScreen() {
 }
 
 void Form1::imgDest_DragDrop(int k, Disk disk) {
+  // A disk's data may also come from another window of the game.
+  const DiskImage* dragged = disk == Disk::Red ? redDisk_ : blueDisk_;
+  if (!dragged->isEnabled()) return;
   const MoveResult result = game_.Move(k, disk);
   ShowGame();
   if (result != MoveResult::ColumnFull) {

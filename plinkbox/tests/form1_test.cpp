@@ -53,15 +53,17 @@ class Form1Test : public testing::Test {
 
   // Releases a drag at a point of the window: the drop goes to the widget
   // there that takes drops, or to its nearest parent that does.
-  bool DropAt(QDrag* drag, QPoint windowPoint) {
+  bool DropAt(QDrag* drag, QPoint windowPoint) { return DropAt(drag->mimeData(), windowPoint); }
+
+  bool DropAt(const QMimeData* data, QPoint windowPoint) {
     QWidget* site = form.childAt(windowPoint);
     while (site != nullptr && !site->acceptDrops()) site = site->parentWidget();
     if (site == nullptr) return false;
     const QPoint local = site->mapFrom(&form, windowPoint);
-    QDragEnterEvent enter(local, Qt::MoveAction, drag->mimeData(), Qt::LeftButton, {});
+    QDragEnterEvent enter(local, Qt::MoveAction, data, Qt::LeftButton, {});
     QApplication::sendEvent(site, &enter);
     if (!enter.isAccepted()) return false;
-    QDropEvent drop(local, Qt::MoveAction, drag->mimeData(), Qt::NoButton, {});
+    QDropEvent drop(local, Qt::MoveAction, data, Qt::NoButton, {});
     QApplication::sendEvent(site, &drop);
     return drop.isAccepted();
   }
@@ -155,6 +157,17 @@ TEST_F(Form1Test, DroppingAnywhereButOnAnArrowDoesNothing) {
 TEST_F(Form1Test, ADisabledDiskDoesNotDrag) {
   EXPECT_EQ(PressOn(form.BlueDisk()), nullptr);
   EXPECT_EQ(form.game().MoveCount(), 0);
+}
+
+TEST_F(Form1Test, TheDiskOfTheSideNotToMoveCannotComeFromElsewhere) {
+  QMimeData blueFromElsewhere;
+  blueFromElsewhere.setData(DiskImage::kMimeType, "B");
+  DropAt(&blueFromElsewhere, ArrowPoint(3));
+  EXPECT_EQ(form.game().MoveCount(), 0);
+  EXPECT_EQ(alerts.beeps, 0);
+  EXPECT_TRUE(form.RedDisk()->isEnabled());
+  EXPECT_TRUE(DragToArrow(form.RedDisk(), 3));
+  EXPECT_EQ(form.game().board()[45], kRedMark);
 }
 
 TEST_F(Form1Test, AFullColumnWarnsAndTheSameSideMovesAgain) {
