@@ -59,3 +59,22 @@ QImage ComposeScreen(const frmWorm& form, QSize screenSize) {
   DrawControls(painter, form, nullptr);
   return screen;
 }
+
+std::size_t ScreenState(const frmWorm& form) {
+  std::size_t state = Surface::ChangeCount();
+  auto mix = [&state](std::size_t value) { state = state * 1000003u ^ value; };
+  auto mixRect = [&mix](const QRect& rect, bool visible) {
+    mix(qHash(rect.x()) ^ qHash(rect.y()) << 1 ^ qHash(rect.width()) << 2 ^
+        qHash(rect.height()) << 3 ^ visible);
+  };
+  for (const PictureBox* box : form.ScreenBoxes()) mixRect(box->Rect(), box->Visible());
+  for (const Label* label : form.Labels()) {
+    mixRect(label->Rect(), label->Visible);
+    mix(qHash(label->Caption()) ^ label->ForeColor.rgb());
+  }
+  for (const ProgressBar* bar : form.ProgressBars()) {
+    mixRect(bar->Rect(), bar->Visible);
+    mix(qHash(bar->Value));
+  }
+  return state;
+}
