@@ -112,7 +112,7 @@ void ScreenStyle::itemButton(QPainter& painter, const QRect& box, const QString&
     painter.fillRect(box.adjusted(2, 2, -2, -2), colour(dark));
     painter.fillRect(box.adjusted(2, 2, -4, -4), colour(light));
     painter.fillRect(box.adjusted(4, 4, -4, -4), colour(face));
-    const int size = std::min(20, box.height() - 16);
+    const int size = std::min(16, box.height() - 16);
     QFont font = boldFont(size);
     while (QFontMetrics(font).horizontalAdvance(label) > box.width() - 14 && font.pixelSize() > 8)
         font.setPixelSize(font.pixelSize() - 1);
