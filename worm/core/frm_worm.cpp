@@ -1,6 +1,7 @@
 #include "core/frm_worm.h"
 
 #include "core/track_title.h"
+#include "shell/file_association.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -56,6 +57,9 @@ bool frmWorm::Form_Load(const QString& commandLine) {
   SoundPath = folder + QStringLiteral("Sound/");
   CurserPath = folder + QStringLiteral("Curser/");
   TrackPath = folder + QStringLiteral("Track/");
+
+  const AssociationFolders associationFolders = UserAssociationFolders(System);
+  if (!FileTypeRegistered(associationFolders)) RegisterFileType(System, associationFolders);
 
   PlaceStatusItems();
   if (!LoadSpriteSheets()) return false;

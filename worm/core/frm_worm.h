@@ -3,6 +3,7 @@
 #include "core/label.h"
 #include "core/picture_box.h"
 #include "core/platform.h"
+#include "core/player_resources.h"
 #include "core/progress_bar.h"
 #include "core/surface.h"
 #include "core/timer.h"
@@ -44,6 +45,10 @@ class frmWorm {
   void SetScreenMode(std::int16_t width, std::int16_t height);
   void WaitMs(std::int16_t ms);
   void PlaySoundEffect(std::uint8_t number);
+  // Status strip: shows (non-zero) or hides (zero) its seven controls, and
+  // copies one item of Resources into its control (items 1..7).
+  void Display(std::int16_t show);
+  void UpdateStatus(std::uint8_t item);
 
   // Picture boxes that the window shows, from bottom to top.
   std::vector<const PictureBox*> ScreenBoxes() const;
@@ -114,6 +119,7 @@ class frmWorm {
   std::array<bool, 2> HeadlineShown{};
   std::int16_t CurrentTrack = 0;
   TrackDatabase Database;
+  PlayerResources Resources;
 
  private:
   void PlaceStatusItems();

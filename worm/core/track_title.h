@@ -11,7 +11,7 @@ class Surface;
 QFont TitleFont();
 
 // The colour of the title on the playfield's frame.
-inline const QColor TitleColour{255, 255, 160};
+inline const QColor TitleColour{72, 36, 8};
 
 // "> > > " + name + " < < <".
 QString TrackTitleText(const QString& name);

@@ -2,33 +2,32 @@
 
 #include "core/frm_worm.h"
 
-void Display(frmWorm& form, std::int16_t show) {
+void frmWorm::Display(std::int16_t show) {
   const bool visible = show != 0;
-  for (Label* label :
-       {&form.lblKey[1], &form.lblKey[2], &form.lblKey[3], &form.lblLives, &form.lblBonus})
+  for (Label* label : {&lblKey[1], &lblKey[2], &lblKey[3], &lblLives, &lblBonus})
     label->Visible = visible;
-  form.pgbShield.Visible = visible;
-  form.pgbBreak.Visible = visible;
+  pgbShield.Visible = visible;
+  pgbBreak.Visible = visible;
 }
 
-void UpdateStatus(frmWorm& form, const StatusValues& values, std::uint8_t item) {
+void frmWorm::UpdateStatus(std::uint8_t item) {
   switch (item) {
     case StatusYellowKeys:
     case StatusRedKeys:
     case StatusPurpleKeys:
-      form.lblKey[item].SetCaption(QString::number(values.Keys[item - 1]));
+      lblKey[item].SetCaption(QString::number(Resources.Keys[item - 1]));
       break;
     case StatusShield:
-      form.pgbShield.Value = values.Shield;
+      pgbShield.Value = Resources.Shield;
       break;
     case StatusLives:
-      form.lblLives.SetCaption(QString::number(values.Lives));
+      lblLives.SetCaption(QString::number(Resources.Lives));
       break;
     case StatusBreaks:
-      form.pgbBreak.Value = values.Breaks;
+      pgbBreak.Value = Resources.Breaks;
       break;
     case StatusHiddenBonus:
-      form.lblBonus.SetCaption(QString::number(values.HiddenBonusLeft));
+      lblBonus.SetCaption(QString::number(Resources.HiddenBonusLeft));
       break;
     default:
       break;

@@ -1,4 +1,5 @@
 #include "shell/file_association.h"
+#include "core/frm_worm.h"
 #include "platform/scripted/scripted_platform.h"
 #include "shell/chosen_database_setting.h"
 #include "shell/escape_reg_path.h"
@@ -130,6 +131,26 @@ TEST_F(RegisterFileTypeTest, ProgramPathIsQuotedForTheDesktopEntry) {
   const QByteArray expected =
       "\nExec=\"" + root.path().toUtf8() + "/odd \\\\$name \\\\\"x\\\\\"/worm\" %f\n";
   EXPECT_TRUE(entry.contains(expected)) << entry.constData();
+}
+
+TEST(FormLoad, RegistersTheFileTypeOnlyWithoutMarker) {
+  QTemporaryDir programFolder;
+  ScriptedPlatform platform;
+  platform.Folder = programFolder.path() + "/";
+  frmWorm(platform).Form_Load(QString());
+  EXPECT_TRUE(QFile::exists(platform.Folder + "Vora.Reg"));
+  EXPECT_EQ(ReadChosenDatabase(platform), "Vora");
+  EXPECT_EQ(platform.StartedPrograms.size(), 3u);
+
+  SaveChosenDatabase(platform, "Mine");
+  frmWorm(platform).Form_Load(QString());
+  EXPECT_EQ(ReadChosenDatabase(platform), "Mine");
+  EXPECT_EQ(platform.StartedPrograms.size(), 3u);
+
+  QFile::remove(platform.Folder + "Vora.Reg");
+  frmWorm(platform).Form_Load(QString());
+  EXPECT_EQ(ReadChosenDatabase(platform), "Vora");
+  EXPECT_EQ(platform.StartedPrograms.size(), 6u);
 }
 
 }  // namespace

@@ -22,6 +22,7 @@ class StatusDisplayTest : public RenderFixture {
     values.Lives = 3;
     values.Breaks = 0;
     values.HiddenBonusLeft = 50;
+    form.Resources = values;
   }
 
   Shown Now() const {
@@ -38,7 +39,13 @@ class StatusDisplayTest : public RenderFixture {
             form.pgbBreak.Visible};
   }
 
-  StatusValues values;
+  // Shows the given resources' item.
+  void Update(const PlayerResources& resources, std::uint8_t item) {
+    form.Resources = resources;
+    form.UpdateStatus(item);
+  }
+
+  PlayerResources values;
 };
 
 TEST_F(StatusDisplayTest, ItemsStandInTheHeadlineStartingAtZero) {
@@ -72,21 +79,21 @@ TEST_F(StatusDisplayTest, EachItemUpdatesItsOwnControl) {
       {255, zero},
   };
   for (const auto& c : cases) {
-    for (std::uint8_t item = 1; item <= 7; ++item) UpdateStatus(form, StatusValues{}, item);
-    UpdateStatus(form, values, c.item);
+    for (std::uint8_t item = 1; item <= 7; ++item) Update(PlayerResources{}, item);
+    Update(values, c.item);
     EXPECT_EQ(Now(), c.expected) << int(c.item);
   }
   values.Breaks = 7;
-  UpdateStatus(form, values, 6);
+  Update(values, 6);
   EXPECT_EQ(form.pgbBreak.Value, 7);
 }
 
 TEST_F(StatusDisplayTest, HiddenItemsStillTakeNewValues) {
-  Display(form, 0);
+  form.Display(0);
   EXPECT_EQ(Visibility(), std::vector<bool>(7, false));
-  for (std::uint8_t item = 1; item <= 7; ++item) UpdateStatus(form, values, item);
+  for (std::uint8_t item = 1; item <= 7; ++item) form.UpdateStatus(item);
   EXPECT_EQ(Visibility(), std::vector<bool>(7, false));
-  Display(form, -1);
+  form.Display(-1);
   EXPECT_EQ(Visibility(), std::vector<bool>(7, true));
   EXPECT_EQ(Now(), (Shown{{"1", "2", "12"}, 10, "3", 0, "50"}));
 }
