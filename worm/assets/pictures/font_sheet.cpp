@@ -83,8 +83,20 @@ GlyphShape endShape()
     return {stroker.createStroke(tick), {}};
 }
 
+// The ring of "Å" stands clear above the letter, which the font's own would not at this size.
+GlyphShape ringedA()
+{
+    QPainterPath ring;
+    ring.addEllipse(QRectF(GlyphWidth / 2.0 - 3.0, 1.5, 6.0, 5.5));
+    QPainterPathStroker stroker;
+    stroker.setWidth(1.8);
+    return {letterPath('A').united(stroker.createStroke(ring)), {}};
+}
+
 GlyphShape glyphShape(QChar character)
 {
+    if (character == QChar(0x00C5))
+        return ringedA();
     if (character == '#')
         return rubOutShape();
     if (character == '%')
