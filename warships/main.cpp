@@ -22,6 +22,8 @@ int main(int argc, char* argv[])
     form1.PinAt([] { return QPoint(0, 0); });
     form1.show();
     form1.WaitUntilFramed();
+    if (!form1.isVisible())
+        return 0; // closed while it was being placed
 
     Form2 form2;
     ClockRandomSource random;
