@@ -1,5 +1,6 @@
 #include "overview.h"
 
+#include "font_sheet.h"
 #include "screen_fonts.h"
 
 #include <QDir>
@@ -106,7 +107,7 @@ QImage highScoreSample(const std::vector<PictureFile>& files)
 {
     const QImage font = findFile(files, "FontClip.gif")->image.convertToFormat(QImage::Format_RGB32);
     QImage screen = findFile(files, "HighScore.jpg")->image.convertToFormat(QImage::Format_RGB32);
-    const QString charset = QString::fromUtf8("ABCDEFGHIJKLMNOPQRSTUVWXYZÅÄÖ #%0123456789");
+    const QString charset = fontCharset();
     const auto write = [&](int x, int y, const QString& text) {
         const int x0 = x == 0 ? (640 - 20 * int(text.size())) / 2 : x;
         for (int i = 0; i < text.size(); ++i) {
