@@ -28,6 +28,8 @@ TEST(EscapeRegPath, DoublesBackslashesAndEndsWithOneSeparator) {
       {R"(C:\Games\Play\)", R"(C:\\Games\\Play\\)"},
       {R"(C:\)", R"(C:\\)"},
       {"", R"(\\)"},
+      {"/opt/vora/", "/opt/vora/"},
+      {"/", "/"},
   };
   for (const Case& c : cases) EXPECT_EQ(EscapeRegPath(c.folder), QString(c.escaped)) << c.folder;
 }
