@@ -61,6 +61,15 @@ TEST_F(DrawTrackTest, DrawsEveryCellOnTheBackgroundWithTitle) {
             form.picPlayField.Screen().Image().copy(0, 0, 636, 444));
 }
 
+TEST_F(DrawTrackTest, LastTrackOfAFullDatabase) {
+  form.Database.TrackCount = 100;
+  form.Database.Tracks.resize(101, form.Database.Tracks[1]);
+  TrackRecord& last = form.Database.Tracks[100];
+  last.Blocks[BlockIndex(51, 1)] = 47;
+  DrawTrack(form, 100);
+  ExpectCells([&](int x, int y) { return last.Blocks[BlockIndex(x, y)]; });
+}
+
 TEST_F(DrawTrackTest, BlankRequestIsDirtTitledNoName) {
   DrawTrack(form, BlankTrack);
   ExpectCells([](int, int) { return 0; });
