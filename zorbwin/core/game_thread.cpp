@@ -65,11 +65,14 @@ int StopGameThread(int slot) {
 
 void RunGameThread(std::stop_token stop) {
   std::unique_lock lock(GameMutex());
+  const auto present = [] { RequestPresent(FindWindowSlot(MAIN_WINDOW_ID)); };
+  // A pause inside a tick shows what the tick drew so far.
   const TickPause pause = [&](int milliseconds) {
+    present();
     SleepUnlocked(lock, stop, milliseconds);
   };
   while (SleepUnlocked(lock, stop, SpeedDelay(gameState.speed))) {
     GameTick(pause);
-    RequestPresent(FindWindowSlot(MAIN_WINDOW_ID));
+    present();
   }
 }

@@ -1,5 +1,6 @@
 #include "core/level_setup.h"
 
+#include "core/actor_table.h"
 #include "core/blit.h"
 #include "core/game_state.h"
 #include "core/game_surfaces.h"
@@ -26,7 +27,7 @@ void SetUpLevel() {
   gameState.phase = PHASE_RESET;
   gameState.requestedDir = DIR_NONE;
   gameState.running = 0;
-  // The chasers and the player go back to their start places here.
+  ResetActors();
 
   SetWallSprite(gameMaze, LevelWallSprite(gameState.level));
   DrawMaze(gameMaze);
@@ -35,9 +36,7 @@ void SetUpLevel() {
   Blit(gameSurfaces.backgroundSurface, gameSurfaces.windowSurface, 0, 0, WindowSurfaceWidth,
        WindowSurfaceHeight, 0, 0, BLIT_COPY);
   DrawPanelLabels();
-
-  // The power dots and chasers are initialised and made active, the fruit
-  // inactive, and every actor is drawn onto the window here.
+  StartLevelActors();
 
   gameState.fruitLimit = LevelFruitLimit(gameState.level);
   gameState.running = 1;
