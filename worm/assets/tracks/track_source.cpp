@@ -8,6 +8,11 @@ namespace {
 
 constexpr std::uint8_t BorderCode = 99;
 
+bool IsGroundCode(int code)
+{
+    return (code >= 0 && code <= 8) || (code >= 40 && code <= 42);
+}
+
 struct SourceReader {
     std::vector<std::string> lines;
     size_t next = 0;
@@ -145,11 +150,6 @@ bool ReadLine(SourceReader& in, TrackDatabase& database, std::string& fileName)
 }
 
 }  // namespace
-
-bool IsGroundCode(int code)
-{
-    return (code >= 0 && code <= 8) || (code >= 40 && code <= 42);
-}
 
 bool ReadTrackSource(const std::string& text, TrackDatabase& database, std::string& fileName,
                      std::string& error)

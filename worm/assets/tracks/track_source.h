@@ -13,6 +13,3 @@
 // On a fault, error names the line and what is wrong.
 bool ReadTrackSource(const std::string& text, TrackDatabase& database, std::string& fileName,
                      std::string& error);
-
-// True for the ground codes 0..8 and 40..42.
-bool IsGroundCode(int code);
