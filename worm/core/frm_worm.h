@@ -49,6 +49,9 @@ class frmWorm {
   // copies one item of Resources into its control (items 1..7).
   void Display(std::int16_t show);
   void UpdateStatus(std::uint8_t item);
+  // Music: "Play", "Pause" (again: resume), "Stop" and "Check" (restart a
+  // tune that has played to its end); nothing while sound is off.
+  void MusicCommand(const QString& command);
 
   // Picture boxes that the window shows, from bottom to top.
   std::vector<const PictureBox*> ScreenBoxes() const;

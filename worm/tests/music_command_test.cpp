@@ -1,4 +1,4 @@
-#include "shell/music_command.h"
+#include "core/frm_worm.h"
 #include "platform/scripted/scripted_platform.h"
 
 #include <gtest/gtest.h>
@@ -16,11 +16,10 @@ class MusicCommandTest : public testing::Test {
     return sent;
   }
 
-  void Music(const QString& command, std::uint8_t soundStatus = 0) {
-    MusicCommand(platform, soundStatus, command);
-  }
+  void Music(const QString& command) { form.MusicCommand(command); }
 
   ScriptedPlatform platform;
+  frmWorm form{platform};
 
  private:
   std::size_t seen_ = 0;
@@ -76,7 +75,8 @@ TEST_F(MusicCommandTest, OtherCommandsDoNothing) {
 
 TEST_F(MusicCommandTest, WithoutSoundEverythingIsSilent) {
   platform.MidiTuneLength = 0;
-  for (const char* command : {"Play", "Pause", "Check", "Stop"}) Music(command, 1);
+  form.SoundStatus = 1;
+  for (const char* command : {"Play", "Pause", "Check", "Stop"}) Music(command);
   EXPECT_TRUE(Sent().isEmpty());
 }
 
