@@ -7,6 +7,9 @@ namespace {
 
 constexpr int MixChannels = 32;
 constexpr int ChunkSamples = 1024;
+// Below full volume, so that overlapping sounds and the music mix without
+// clipping so soon.
+constexpr int EffectVolume = MIX_MAX_VOLUME * 3 / 4;
 
 }  // namespace
 
@@ -18,6 +21,7 @@ int SdlSoundBank::Initialise() {
     return 1;
   }
   Mix_AllocateChannels(MixChannels);
+  Mix_Volume(-1, EffectVolume);
   open_ = true;
   return 0;
 }
