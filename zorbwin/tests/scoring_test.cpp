@@ -106,6 +106,25 @@ TEST_F(ScoringTest, DeathPutsTheActorsBackAndWaitsForAFreshKey) {
   EXPECT_EQ(actorTable[FirstChaser].y, 200);
 }
 
+// The death sequence gives the lock up between its pictures; a new game
+// built meanwhile by the window thread ends it.
+TEST_F(ScoringTest, NewGameDuringTheDeathSequenceEndsIt) {
+  UseMaze(HouseMaze);
+  StartPlay(DIR_LEFT);
+  gameState.phase = PHASE_DYING;
+  int pauses = 0;
+  GameTick([&pauses](int milliseconds) {
+    EXPECT_EQ(milliseconds, 250);
+    ++pauses;
+    gameState.lives = 3;
+    SetUpLevel();
+  });
+  EXPECT_EQ(pauses, 1);
+  EXPECT_EQ(gameState.lives, 3);
+  EXPECT_EQ(gameState.phase, PHASE_RESET);
+  EXPECT_EQ(Player().image, SpritePlayer);
+}
+
 TEST_F(ScoringTest, FruitComesAt300PlayerStepsAndGoesAtTheFruitLimit) {
   UseMaze(HouseMaze);
   gameState.level = 2;
