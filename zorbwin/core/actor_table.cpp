@@ -12,16 +12,15 @@
 #include "core/sprite_ids.h"
 #include "core/sprite_sheet.h"
 
-std::array<Actor, ActorCount> actorTable = StartingActorTable();
-
 namespace {
 
+// Start places of the player and the chasers.
 constexpr int PlayerStartX = 180;
 constexpr int PlayerStartY = 120;
 constexpr int ChaserStartY = 200;
 
 // Chaser i (4 to 7) starts at x = 200 - 4i inside the house.
-int ChaserStartX(int actor) { return 200 - 4 * actor; }
+constexpr int ChaserStartX(int actor) { return 200 - 4 * actor; }
 
 struct ActorRole {
   ActorRoutine init;
@@ -60,6 +59,8 @@ Actor Active(Actor actor) {
 
 }  // namespace
 
+std::array<Actor, ActorCount> actorTable = StartingActorTable();
+
 std::array<Actor, ActorCount> StartingActorTable() {
   constexpr std::array<int, 4> dotInsets{4, 4, 4, 4};
   constexpr std::array<int, 4> insets{3, 3, 3, 3};
@@ -68,12 +69,17 @@ std::array<Actor, ActorCount> StartingActorTable() {
       MakeActor(PowerDotRole, SpritePowerDot, SpritePowerDotMask, 340, 20, dotInsets, 0),
       MakeActor(PowerDotRole, SpritePowerDot, SpritePowerDotMask, 20, 340, dotInsets, 0),
       MakeActor(PowerDotRole, SpritePowerDot, SpritePowerDotMask, 340, 340, dotInsets, 0),
-      MakeActor(ChaserRole, SpriteChaser, SpriteChaserMask, 184, 200, insets, 3),
-      MakeActor(ChaserRole, SpriteChaser + 2, SpriteChaserMask, 180, 200, insets, 4),
-      MakeActor(ChaserRole, SpriteChaser + 4, SpriteChaserMask, 176, 200, insets, 3),
-      MakeActor(ChaserRole, SpriteChaser + 6, SpriteChaserMask, 172, 200, {3, 2, 3, 3}, 2),
-      Active(MakeActor(PlayerRole, SpritePlayer, SpritePlayerMask, 180, 120, insets, 4)),
-      MakeActor(FruitRole, SpriteFruit, SpriteFruit + 1, 160, 120, insets, 2),
+      MakeActor(ChaserRole, SpriteChaser, SpriteChaserMask, ChaserStartX(4), ChaserStartY, insets,
+                3),
+      MakeActor(ChaserRole, SpriteChaser + 2, SpriteChaserMask, ChaserStartX(5), ChaserStartY,
+                insets, 4),
+      MakeActor(ChaserRole, SpriteChaser + 4, SpriteChaserMask, ChaserStartX(6), ChaserStartY,
+                insets, 3),
+      MakeActor(ChaserRole, SpriteChaser + 6, SpriteChaserMask, ChaserStartX(7), ChaserStartY,
+                {3, 2, 3, 3}, 2),
+      Active(MakeActor(PlayerRole, SpritePlayer, SpritePlayerMask, PlayerStartX, PlayerStartY,
+                       insets, 4)),
+      MakeActor(FruitRole, SpriteFruit, SpriteFruit + 1, FruitStartX, FruitStartY, insets, 2),
   };
 }
 

@@ -9,8 +9,6 @@
 
 namespace {
 
-constexpr int FruitStartX = 160;
-constexpr int FruitStartY = 120;
 constexpr int FruitArrives = 300;
 
 }  // namespace

@@ -1,5 +1,9 @@
 #pragma once
 
+// Where the fruit comes into play, moving right.
+constexpr int FruitStartX = 160;
+constexpr int FruitStartY = 120;
+
 // The fruit of the level: comes in once the player has made 300 steps in
 // the level, wanders, and goes at the level's fruit limit.
 void FruitInit(int actor);
