@@ -142,6 +142,14 @@ TEST_F(TrackDatabaseTest, EveryWriteAdvancesTheCounterUntil32767) {
   }
 }
 
+TEST_F(TrackDatabaseTest, CountBeyondTheTracksHeldIsNotWritten) {
+  TrackDatabase database;
+  database.TrackCount = 2;
+  EXPECT_FALSE(WriteDatabaseFile(PathOf("Short.wdb"), database).Ok);
+  EXPECT_FALSE(QFile::exists(PathOf("Short.wdb")));
+  EXPECT_EQ(database.SaveCounter, 0);
+}
+
 TEST_F(TrackDatabaseTest, BytesAfterTheCounterAreIgnored) {
   TrackDatabase database;
   ASSERT_TRUE(ReadDatabaseFile(WriteFixture(FixtureBytes() + "trailing"), database).Ok);
