@@ -113,6 +113,32 @@ TEST_F(ChasersTest, WalledTurnsGoBackTheOtherWayOrKeepTheWay) {
   EXPECT_EQ(chaser.dir, DIR_DOWN);
 }
 
+// A chaser that followed the player down into the gate and is frightened
+// there finds every way across walled: it waits instead of stepping into
+// the wall, then flees up.
+TEST_F(ChasersTest, FrightenedInTheGateItNeverStepsIntoTheWall) {
+  UseMaze(HouseMaze);
+  StartPlay(DIR_LEFT);
+  OnlyActive({FirstChaser});
+  Player().x = 180;
+  Player().y = 300;
+  Actor& chaser = actorTable[FirstChaser];
+  chaser.x = 180;
+  chaser.y = 220;  // on the gate
+  chaser.dir = DIR_DOWN;
+  chaser.phase = PhaseHunting;
+  FrightenChasers();
+  ASSERT_EQ(chaser.move, FleeMove);
+  while (chaser.y == 220) {
+    Tick();
+    EXPECT_EQ(chaser.x, 180);
+    Actor standing = chaser;
+    standing.dir = DIR_NONE;
+    ASSERT_FALSE(BlockedAhead(standing, Walls));
+  }
+  EXPECT_EQ(chaser.y, 224);
+}
+
 TEST_F(ChasersTest, EyesFindTheHouseDoorAndStartAgainInside) {
   UseMaze(HouseMaze);
   StartPlay(DIR_LEFT);
