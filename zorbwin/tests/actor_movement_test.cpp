@@ -113,6 +113,27 @@ TEST_F(ActorMovementTest, NoStepIntoAWallEvenFromADeadEnd) {
   EXPECT_EQ(corner.y, 0);
 }
 
+TEST_F(ActorMovementTest, WhileWaitingOnlyTheAnimationsRun) {
+  UseMaze(HouseMaze);
+  Tick();  // the reset shows every actor's frame 1
+  for (const Actor& actor : actorTable) EXPECT_EQ(actor.frame, 1);
+  auto before = actorTable;
+  std::vector<int> dotFrames;
+  for (int tick = 0; tick < 20; ++tick) {
+    Tick();
+    dotFrames.push_back(actorTable[0].frame);
+  }
+  EXPECT_EQ(gameState.phase, PHASE_WAITING);
+  for (int index = 0; index < ActorCount; ++index) {
+    EXPECT_EQ(actorTable[index].x, before[index].x);
+    EXPECT_EQ(actorTable[index].y, before[index].y);
+  }
+  EXPECT_EQ(dotFrames[3], 2);  // every fourth tick
+  EXPECT_EQ(dotFrames[7], 0);
+  EXPECT_EQ(Player().frame, 3);  // every eighth tick: twice
+  EXPECT_EQ(actorTable[FirstChaser].frame, 0);  // after twenty ticks
+}
+
 TEST_F(ActorMovementTest, AnimationsAdvanceOnTheirCountdownAndFreezeAtZero) {
   Actor actor;
   actor.animationCountdown = 2;
