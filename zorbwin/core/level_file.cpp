@@ -57,6 +57,29 @@ bool ExpandLevel(const std::uint8_t* packed, int length,
   return true;
 }
 
+// Reads the record whose length stands at position into data and moves
+// position behind it: the packed length, or -1 for a bad length or a record
+// that the file cuts short.
+int ReadRecord(int slot, std::int64_t& position, std::uint8_t* data) {
+  std::int32_t length = 0;
+  if (!ReadInt32(slot, position, length) || !ValidPackedLength(length)) return -1;
+  if (ReadPagedFile(slot, data, length) != length) return -1;
+  position += 4 + length;
+  return length;
+}
+
+// True when each of the count records holds a maze.
+bool EveryLevelIsAMaze(int slot, int count) {
+  std::array<std::uint8_t, LevelMaxPackedLength> packed{};
+  std::array<CellCode, MazeCellCount> cells{};
+  std::int64_t position = LevelHeaderSize;
+  for (int record = 0; record < count; ++record) {
+    int length = ReadRecord(slot, position, packed.data());
+    if (length < 0 || !ExpandLevel(packed.data(), length, cells)) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 std::unique_ptr<LevelFile> OpenLevelFile(const QString& name, const QStringList& folders) {
@@ -69,7 +92,7 @@ std::unique_ptr<LevelFile> OpenLevelFile(const QString& name, const QStringList&
     if (ReadPagedFile(file.slot(), header, LevelHeaderSize) != LevelHeaderSize) return nullptr;
     auto count =
         static_cast<std::int16_t>(header[LevelCountOffset] | header[LevelCountOffset + 1] << 8);
-    if (count < 1) return nullptr;
+    if (count < 1 || !EveryLevelIsAMaze(file.slot(), count)) return nullptr;
     auto level = std::make_unique<LevelFile>();
     level->name = path;
     level->levelCount = count;
@@ -86,14 +109,11 @@ int ReadLevel(LevelFile& file, std::array<CellCode, MazeCellCount>& cells, int k
   OpenedFile opened(file.name);
   if (!opened.opened()) return LevelFileNotOpened;
   std::int64_t position = LevelHeaderSize;
-  std::int32_t length = 0;
+  int length = -1;
   for (int record = 0; record <= k; ++record) {
-    if (!ReadInt32(opened.slot(), position, length) || !ValidPackedLength(length)) {
-      return LevelMalformed;
-    }
-    if (record < k) position += 4 + length;
+    length = ReadRecord(opened.slot(), position, file.data.data());
+    if (length < 0) return LevelMalformed;
   }
-  if (ReadPagedFile(opened.slot(), file.data.data(), length) != length) return LevelMalformed;
   return ExpandLevel(file.data.data(), length, cells) ? LevelRead : LevelMalformed;
 }
 

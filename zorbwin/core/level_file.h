@@ -28,9 +28,10 @@ struct LevelFile {
 // The level file of the running game, from start-up to the end.
 extern std::unique_ptr<LevelFile> gameLevelFile;
 
-// Opens name in the first of folders that holds it and reads the header.
-// None when no folder has a readable file, the header is short or the level
-// count is below 1.
+// Opens name in the first of folders that holds it, reads the header and
+// checks every level. None when no folder has a readable file, the header is
+// short, the level count is below 1 or one of the levels is not a maze (see
+// ReadLevel), so that a damaged file is reported at start.
 std::unique_ptr<LevelFile> OpenLevelFile(const QString& name, const QStringList& folders);
 // The same, looking in the program's folder and then the working directory.
 std::unique_ptr<LevelFile> OpenLevelFile(const QString& name);
@@ -43,7 +44,7 @@ constexpr int LevelMalformed = 2;
 // Reads record k into file.data and expands it into cells. A record that
 // ends early, a length that is odd, negative or above 4060, a run above 127,
 // an unknown code or runs that do not fill exactly 361 cells is refused and
-// leaves cells unchanged.
+// leaves cells unchanged (the file may have changed since it was opened).
 int ReadLevel(LevelFile& file, std::array<CellCode, MazeCellCount>& cells, int k);
 
 // Record used for level: level mod level count.

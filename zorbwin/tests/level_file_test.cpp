@@ -129,9 +129,14 @@ TEST_F(LevelFileTest, MalformedLevelsAreRefusedAndKeepTheMaze) {
       {"truncated length", Int32(722).left(2)},
   };
   for (const auto& [what, record] : cases) {
+    // A damaged file is not opened at all.
     Write(Header(2) + Record(Rows('.')) + record);
+    EXPECT_FALSE(Open()) << what;
+    // One damaged after it was opened refuses the bad level only.
+    Write(Header(2) + Record(Rows('.')) + Record(Rows('1')));
     auto file = Open();
     ASSERT_TRUE(file) << what;
+    Write(Header(2) + Record(Rows('.')) + record);
     cells_.fill('x');
     EXPECT_EQ(ReadLevel(*file, cells_, 1), LevelMalformed) << what;
     EXPECT_EQ(cells_[0], 'x') << what;
@@ -143,7 +148,7 @@ TEST_F(LevelFileTest, MissingOrBadFilesAreNotOpened) {
   EXPECT_FALSE(Open()) << "no file";
   Write(Header(1).left(20));
   EXPECT_FALSE(Open()) << "short header";
-  for (int count : {0, -1}) {
+  for (int count : {0, -1, 2}) {
     Write(Header(count) + Record(Rows('1')));
     EXPECT_FALSE(Open()) << "count " << count;
   }
