@@ -51,6 +51,21 @@ TEST_F(DialogsTest, BestScoreOfAFreshInstallation) {
   EXPECT_EQ(shown, (QStringList{"0000000", "0000000", "0000000", "000", "000", "000"}));
 }
 
+// As in the about box's default button, Return presses the focused "Ok".
+TEST_F(DialogsTest, BestScoreEndsWithReturnOnItsButton) {
+  bool ended = false;
+  OnNextModal([&](QWidget* dialog) {
+    EXPECT_TRUE(QTest::qWaitForWindowActive(dialog));
+    QWidget* focused = dialog->focusWidget();
+    EXPECT_EQ(focused, ControlOf<QPushButton>(dialog, IDC_OK));
+    QTest::keyClick(focused ? focused : dialog, Qt::Key_Return);
+    ended = !dialog->isVisible();
+    if (!ended) dialog->close();
+  });
+  ShowBestScoreDialog(-1);
+  EXPECT_TRUE(ended);
+}
+
 TEST_F(DialogsTest, BestScoreShowsWideNumbersInFull) {
   gameState.bestScores[0] = 12345678;
   gameState.bestLevels[0] = 1234;

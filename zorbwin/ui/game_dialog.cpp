@@ -31,8 +31,9 @@ class DialogRadioButton : public QRadioButton {
 };
 
 QPushButton* NewPushButton(const DialogControl& control) {
+  // A focused button takes Return, otherwise the default one does.
   auto* button = new QPushButton(QString::fromLatin1(control.text));
-  button->setAutoDefault(false);
+  button->setAutoDefault(true);
   button->setDefault(control.kind == ControlKind::DefaultPushButton);
   return button;
 }
