@@ -45,8 +45,9 @@ bool ExpandGroups(std::string& text)
         if (open == std::string::npos)
             return false;
         size_t end = close + 1;
-        while (end < text.size() && std::isdigit(static_cast<unsigned char>(text[end])))
-            ++end;
+        while (end < text.size() && end < close + 3 &&
+               std::isdigit(static_cast<unsigned char>(text[end])))
+            ++end;  // at most 99 repeats
         const int count = end > close + 1 ? std::stoi(text.substr(close + 1, end - close - 1)) : 1;
         const std::string inner = text.substr(open + 1, close - open - 1);
         std::string repeated;
@@ -146,6 +147,10 @@ bool ParseChannel(std::istringstream& words, ParseState& state, std::string& err
     std::string key;
     int value = 0;
     while (words >> key >> value) {
+        if (value < 0 || value > 127) {
+            error = key + " must be 0..127";
+            return false;
+        }
         if (key == "program") setup.program = value;
         else if (key == "volume") setup.volume = value;
         else if (key == "pan") setup.pan = value;
@@ -168,9 +173,10 @@ bool ParseVoiceLine(const std::string& line, ParseState& state, std::string& err
         error = "voice line without ':'";
         return false;
     }
-    const int channel = std::stoi(line.substr(0, colon)) - 1;
-    if (!state.velocity.contains(channel)) {
-        error = "channel " + std::to_string(channel + 1) + " is not set up";
+    std::istringstream number(line.substr(0, colon));
+    int channel = -1;
+    if (!(number >> channel) || !state.velocity.contains(--channel)) {
+        error = "channel " + line.substr(0, colon) + " is not set up";
         return false;
     }
     if (state.currentSection.empty()) {
@@ -204,10 +210,19 @@ bool ParseLine(const std::string& line, ParseState& state, std::string& error)
         return ParseVoiceLine(line, state, error);
     if (keyword == "file")
         words >> state.tune.file;
-    else if (keyword == "tempo")
-        words >> state.tune.beatsPerMinute;
-    else if (keyword == "bar")
-        words >> state.tune.beatsPerBar;
+    else if (keyword == "tempo") {
+        if (!(words >> state.tune.beatsPerMinute) || state.tune.beatsPerMinute < 20 ||
+            state.tune.beatsPerMinute > 400) {
+            error = "tempo must be 20..400";
+            return false;
+        }
+    } else if (keyword == "bar") {
+        if (!(words >> state.tune.beatsPerBar) || state.tune.beatsPerBar < 1 ||
+            state.tune.beatsPerBar > 16) {
+            error = "bar must be 1..16";
+            return false;
+        }
+    }
     else if (keyword == "channel")
         return ParseChannel(words, state, error);
     else if (keyword == "section")

@@ -62,6 +62,11 @@ TEST(TuneParser, RefusesFaultsWithTheirLine)
         {"file T.Mid\nchannel 1\nsection A\n1: c4/w\nplay B\n", "play names unknown section B"},
         {"channel 1\nsection A\n1: c4/w\nplay A\n", "no file line"},
         {"file T.Mid\nvolume 3\n", "line 2: unknown keyword volume"},
+        {"file T.Mid\ntempo 0\n", "line 2: tempo must be 20..400"},
+        {"file T.Mid\nchannel 1 program 128\n", "line 2: program must be 0..127"},
+        {"file T.Mid\nbar 0\n", "line 2: bar must be 1..16"},
+        {"file T.Mid\nchannel 1\nsection A\n99999999999: c4/w\n",
+         "line 4: channel 99999999999 is not set up"},
     };
     for (const auto& c : cases) {
         Tune tune;
