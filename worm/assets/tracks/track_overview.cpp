@@ -1,0 +1,68 @@
+// Draws every track of a database on one picture, three to a row, each cell with its
+// block picture, so the tracks can be looked at as a player sees them.
+// Arguments: the database, the block sheet (BuildClip.gif) and the picture to write.
+#include "core/track_database.h"
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int Cell = 12;
+constexpr int Columns = 3;
+constexpr int CaptionHeight = 16;
+constexpr int TileWidth = TrackWidth * Cell + 4;
+constexpr int TileHeight = TrackHeight * Cell + CaptionHeight;
+
+void DrawTrackTile(QPainter& painter, const QImage& sheet, const TrackRecord& track, int number,
+                   QPoint origin)
+{
+    painter.setPen(Qt::white);
+    painter.drawText(origin + QPoint(4, CaptionHeight - 4),
+                     QString("%1  %2  (difficulty %3)").arg(number).arg(track.Name).arg(track.Difficulty));
+    const QPoint field = origin + QPoint(0, CaptionHeight);
+    for (int y = 0; y < TrackHeight; ++y)
+        for (int x = 0; x < TrackWidth; ++x) {
+            const int code = track.Blocks[BlockIndex(x, y)];
+            const QPoint at = field + QPoint(x * Cell, y * Cell);
+            if (code >= sheet.width() / Cell * (sheet.height() / Cell))
+                painter.fillRect(QRect(at, QSize(Cell, Cell)), Qt::black);  // the border
+            else
+                painter.drawImage(at, sheet, QRect(code % 10 * Cell, code / 10 * Cell, Cell, Cell));
+        }
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication application(argc, argv);
+    if (argc != 4) {
+        std::fprintf(stderr, "usage: %s DATABASE BUILD_CLIP OUTPUT_PICTURE\n", argv[0]);
+        return 2;
+    }
+    TrackDatabase database;
+    const DatabaseFileResult read = ReadDatabaseFile(QString::fromLocal8Bit(argv[1]), database);
+    const QImage sheet(QString::fromLocal8Bit(argv[2]));
+    if (!read.Ok || sheet.isNull()) {
+        std::fprintf(stderr, "%s\n", read.Ok ? "cannot read the block sheet" : qPrintable(read.Message));
+        return 1;
+    }
+    const int rows = (database.TrackCount + Columns - 1) / Columns;
+    QImage overview(Columns * TileWidth, std::max(1, rows) * TileHeight, QImage::Format_RGB32);
+    overview.fill(QColor(40, 40, 40));
+    QPainter painter(&overview);
+    for (int n = 1; n <= database.TrackCount; ++n)
+        DrawTrackTile(painter, sheet, database.Tracks[n], n,
+                      QPoint((n - 1) % Columns * TileWidth, (n - 1) / Columns * TileHeight));
+    painter.end();
+    if (!overview.save(QString::fromLocal8Bit(argv[3]))) {
+        std::fprintf(stderr, "cannot write %s\n", argv[3]);
+        return 1;
+    }
+    return 0;
+}
