@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdint>
 #include <cstring>
+#include <set>
 
 namespace {
 
@@ -76,6 +77,13 @@ TEST(SoundFiles, EverySlotIsAShortCleanMonoWave)
         EXPECT_LT(std::abs(wave.samples.front()), 300);
         EXPECT_LT(std::abs(wave.samples.back()), 300);
     }
+}
+
+TEST(SoundFiles, EverySlotSoundsDifferent)
+{
+    std::set<std::vector<unsigned char>> contents;
+    for (const char* file : kSoundFiles)
+        EXPECT_TRUE(contents.insert(ReadBytes(SoundFolder() + file)).second) << file << " repeats a sound";
 }
 
 TEST(SoundFiles, TheMixerDecodesEverySlot)
