@@ -6,7 +6,7 @@
 // Names in track databases are stored one byte per character in the
 // Windows-1252 code page.
 
-// Bytes without a character in the code page become U+FFFD.
+// Every byte becomes one character and encodes back into the same byte.
 QString DecodeCodePage(const QByteArray& bytes);
 
 // Characters outside the code page become "?".
