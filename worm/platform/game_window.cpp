@@ -40,6 +40,8 @@ GameWindow::GameWindow(frmWorm& form) : form_(form) {
 
 void GameWindow::Open(bool windowed) {
   if (!windowed) {
+    // Covering the screen first makes it full screen without a window manager too.
+    setGeometry(screen()->geometry());
     showFullScreen();
     return;
   }
