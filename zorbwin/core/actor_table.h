@@ -18,9 +18,6 @@ constexpr int ActorCount = 10;
 extern std::array<Actor, ActorCount> actorTable;
 
 inline Actor& Player() { return actorTable[PlayerIndex]; }
-inline bool IsChaser(int index) {
-  return index >= FirstChaser && index < FirstChaser + ChaserCount;
-}
 
 // Calls routine(index, actor) for every actor in table order while the
 // actors run; stops as soon as they do not.
