@@ -1,4 +1,5 @@
 #include "core/frm_worm.h"
+#include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
 
@@ -16,11 +17,7 @@ int main(int argc, char** argv) {
   QtPlatform platform;
   frmWorm form(platform);
   GameWindow window(form);
-  platform.Attach(window, [&form](const std::function<void()>& handler) { form.RunEvent(handler); });
-  window.OnCloseRequest = [&] {
-    platform.RequestClose();
-    form.RunEvent([] {});
-  };
+  AttachGameWindow(platform, form, window);
   window.OnActivate = [&form] { form.RunEvent([&form] { form.Form_Activate(); }); };
 
   if (!form.Form_Load(arguments.join(' '))) return 1;

@@ -2,6 +2,7 @@
 #include "core/draw_track.h"
 #include "core/frm_worm.h"
 #include "core/slide_headline.h"
+#include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
 #include "shell/status_display.h"
@@ -71,11 +72,7 @@ int main(int argc, char** argv) {
   QtPlatform platform;
   frmWorm form(platform);
   GameWindow window(form);
-  platform.Attach(window, [&form](const std::function<void()>& handler) { form.RunEvent(handler); });
-  window.OnCloseRequest = [&] {
-    platform.RequestClose();
-    form.RunEvent([] {});
-  };
+  AttachGameWindow(platform, form, window);
   if (!form.Form_Load(QString()))
     return 1;
   form.tmrMainMenu.SetEnabled(false);
