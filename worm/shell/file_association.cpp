@@ -42,19 +42,28 @@ QByteArray MimeTypeText() {
       .toUtf8();
 }
 
-// The program as one quoted argument of a desktop entry's Exec line; the
-// value's own escaping doubles the backslashes of the argument's.
+// One character of the program's path inside the quoted argument of the
+// Exec line: the argument's quoting puts a backslash before " ` $ and \, the
+// value's own escaping doubles every backslash and writes line breaks and
+// tabs as \n, \r and \t, and "%" is doubled against the field codes.
+QString ExecCharacter(QChar c) {
+  switch (c.unicode()) {
+    case u'"':
+    case u'`':
+    case u'$': return QStringLiteral("\\\\") + c;
+    case u'\\': return QStringLiteral("\\\\\\\\");
+    case u'%': return QStringLiteral("%%");
+    case u'\n': return QStringLiteral("\\n");
+    case u'\r': return QStringLiteral("\\r");
+    case u'\t': return QStringLiteral("\\t");
+    default: return QString(c);
+  }
+}
+
+// The program as one quoted argument of a desktop entry's Exec line.
 QString QuotedExecArgument(const QString& program) {
   QString quoted;
-  for (const QChar c : program) {
-    if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$'))
-      quoted += QStringLiteral("\\\\");
-    else if (c == QLatin1Char('\\'))
-      quoted += QStringLiteral("\\\\\\");
-    else if (c == QLatin1Char('%'))
-      quoted += QLatin1Char('%');
-    quoted += c;
-  }
+  for (const QChar c : program) quoted += ExecCharacter(c);
   return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 

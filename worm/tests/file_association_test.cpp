@@ -126,13 +126,17 @@ TEST_F(RegisterFileTypeTest, DeletingTheMarkerAsksForAnotherRegistration) {
 }
 
 TEST_F(RegisterFileTypeTest, ProgramPathIsQuotedForTheDesktopEntry) {
-  QDir().mkpath(root.filePath("odd $name \"x\""));
-  folders.Program = root.filePath("odd $name \"x\"/");
+  // Quotes, shell characters, a field code, a backslash and a line break that
+  // would otherwise start a line of its own.
+  const QString odd = "odd $name \"x\" `y` 5% a\\b\nExec=rm";
+  QDir().mkpath(root.filePath(odd));
+  folders.Program = root.filePath(odd + "/");
   RegisterFileType(platform, folders);
   const QByteArray entry = FileContents(folders.Data + "applications/vora.desktop");
-  const QByteArray expected =
-      "\nExec=\"" + root.path().toUtf8() + "/odd \\\\$name \\\\\"x\\\\\"/worm\" %f\n";
+  const QByteArray expected = "\nExec=\"" + root.path().toUtf8() +
+                              R"(/odd \\$name \\"x\\" \\`y\\` 5%% a\\\\b\nExec=rm/worm" %f)" "\n";
   EXPECT_TRUE(entry.contains(expected)) << entry.constData();
+  EXPECT_EQ(entry.count("\nExec="), 1) << entry.constData();
 }
 
 TEST(FormLoad, RegistersTheFileTypeOnlyWithoutMarker) {
