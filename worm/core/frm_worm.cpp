@@ -7,6 +7,8 @@
 #include <QFileInfo>
 
 #include <cmath>
+#include <type_traits>
+#include <utility>
 
 namespace {
 
@@ -72,34 +74,27 @@ bool frmWorm::Form_Load(const QString& commandLine) {
 }
 
 void frmWorm::PlaceStatusItems() {
+  // Labels and bars alike: a fresh control on the headline at (left, 18).
+  auto place = [this](auto& control, int left, int width) {
+    control = std::remove_reference_t<decltype(control)>{};
+    control.Container = &picHeadline;
+    control.Left = left;
+    control.Top = 18;
+    control.Width = width;
+    control.Height = 12;
+  };
   const QFont font = MakeFont(QStringLiteral("Liberation Sans"), 8.25, true);
-  auto place = [&](Label& label, int left) {
-    label = Label{};
-    label.Container = &picHeadline;
-    label.Left = left;
-    label.Top = 18;
-    label.Width = 24;
-    label.Height = 12;
-    label.Font = font;
-    label.ForeColor = Qt::white;
-    label.SetCaption(QStringLiteral("0"));
-  };
-  place(lblKey[1], 326);
-  place(lblKey[2], 361);
-  place(lblKey[3], 396);
-  place(lblLives, 125);
-  place(lblBonus, 532);
-  auto placeBar = [&](ProgressBar& bar, int left) {
-    bar = ProgressBar{};
-    bar.Container = &picHeadline;
-    bar.Left = left;
-    bar.Top = 18;
-    bar.Width = 96;
-    bar.Height = 12;
-    bar.Max = 10;
-  };
-  placeBar(pgbShield, 208);
-  placeBar(pgbBreak, 430);
+  for (const auto& [label, left] : {std::pair{&lblKey[1], 326}, {&lblKey[2], 361},
+                                    {&lblKey[3], 396}, {&lblLives, 125}, {&lblBonus, 532}}) {
+    place(*label, left, 24);
+    label->Font = font;
+    label->ForeColor = Qt::white;
+    label->SetCaption(QStringLiteral("0"));
+  }
+  for (const auto& [bar, left] : {std::pair{&pgbShield, 208}, {&pgbBreak, 430}}) {
+    place(*bar, left, 96);
+    bar->Max = 10;
+  }
 }
 
 bool frmWorm::LoadSpriteSheets() {
