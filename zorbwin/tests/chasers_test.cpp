@@ -91,6 +91,48 @@ TEST_F(ChasersTest, SteeringRules) {
   }
 }
 
+// Hunting, heading left: from the crossing of column 5 and row 12 the way
+// ahead is free, at the left end of row 12 it is walled.
+TEST_F(ChasersTest, EachChaserHuntsByItsOwnRuleAndAllPursueWithinEighty) {
+  UseMaze(HouseMaze);
+  Player().dir = DIR_DOWN;
+  constexpr std::uint32_t Pursues = 2;  // chaser 6's draw is 0 modulo 4
+  constexpr std::uint32_t Turns = 1;    // and here 2
+  const struct {
+    int chaser;
+    int x;
+    int playerX, playerY;
+    std::uint32_t seed;
+    std::uint8_t dir;
+  } cases[] = {
+      {4, 100, 340, 340, Turns, DIR_LEFT},    // keeps its way until walled
+      {4, 20, 340, 340, Turns, DIR_UP},       // then toward the player
+      {5, 100, 340, 340, Turns, DIR_UP},      // pursues everywhere
+      {6, 100, 340, 340, Pursues, DIR_UP},    // one draw in four pursues
+      {6, 100, 340, 340, Turns, DIR_LEFT},    // else keeps its way
+      {6, 20, 340, 340, Turns, DIR_DOWN},     // and turns as the player heads
+      {7, 100, 340, 340, Turns, DIR_LEFT},    // keeps its way until walled
+      {7, 20, 340, 340, Turns, DIR_DOWN},     // then as the player heads
+      {4, 100, 100, 196, Turns, DIR_UP},      // within 80 pixels: pursues
+      {7, 100, 100, 196, Turns, DIR_UP},
+      {4, 100, 100, 200, Turns, DIR_LEFT},    // at 80: its own rule
+  };
+  for (const auto& c : cases) {
+    Player().x = c.playerX;
+    Player().y = c.playerY;
+    Actor& chaser = actorTable[c.chaser];
+    chaser.x = c.x;
+    chaser.y = 120;
+    chaser.dir = DIR_LEFT;
+    chaser.phase = PhaseHunting;
+    chaser.stepCountdown = 1;  // a stepping tick
+    SeedRandom(c.seed);
+    HuntMove(c.chaser);
+    EXPECT_EQ(chaser.dir, c.dir) << "chaser " << c.chaser << " from x " << c.x << " player at "
+                                 << c.playerX << "," << c.playerY;
+  }
+}
+
 TEST_F(ChasersTest, WalledTurnsGoBackTheOtherWayOrKeepTheWay) {
   UseMaze(HouseMaze);
   Player().x = 20;
