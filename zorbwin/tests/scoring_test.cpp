@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <array>
 #include <vector>
 
 #include "core/collisions.h"
@@ -104,6 +105,24 @@ TEST_F(ScoringTest, DeathPutsTheActorsBackAndWaitsForAFreshKey) {
   EXPECT_EQ(Player().image, SpritePlayer);
   EXPECT_EQ(actorTable[FirstChaser].x, 184);
   EXPECT_EQ(actorTable[FirstChaser].y, 200);
+}
+
+TEST_F(ScoringTest, DeathSequenceShowsFourPicturesAQuarterSecondEach) {
+  UseMaze(HouseMaze);
+  StartPlay(DIR_LEFT);
+  gameState.phase = PHASE_DYING;
+  std::vector<std::array<int, 3>> shown;  // image, mask, pause
+  GameTick([&shown](int milliseconds) {
+    shown.push_back({Player().image, Player().mask, milliseconds});
+  });
+  const std::vector<std::array<int, 3>> expected = {{SpriteDying, SpriteDyingMask, 250},
+                                                    {SpriteDying + 1, SpriteDyingMask + 1, 250},
+                                                    {SpriteDying + 2, SpriteDyingMask + 2, 250},
+                                                    {SpriteDying + 3, SpriteDyingMask + 3, 250}};
+  EXPECT_EQ(shown, expected);
+  EXPECT_EQ(Player().frame, 0);
+  EXPECT_EQ(gameState.lives, 2);
+  EXPECT_EQ(gameState.phase, PHASE_RESET);
 }
 
 // The death sequence gives the lock up between its pictures; a new game
