@@ -45,7 +45,9 @@ void SdlMidiPlayer::Open() {
     music_ = Mix_LoadMUS(fileName_.toLocal8Bit().constData());
     loadedFile_ = music_ ? fileName_ : QString();
   }
-  open_ = true;
+  // A tune that cannot be loaded leaves the player closed, so "Check" does
+  // not try it again on every pass.
+  open_ = music_ != nullptr;
   paused_ = false;
 }
 

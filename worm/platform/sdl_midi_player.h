@@ -6,7 +6,8 @@ struct _Mix_Music;
 
 // The MIDI player: a tune file, the commands "Open", "Play", "Pause"
 // (again: go on), "Stop" and "Close" in any case, and the mode. Tunes play
-// through the mixer's synthesiser with a General MIDI soundfont.
+// through the mixer's synthesiser with a General MIDI soundfont; a missing tune
+// file plays nothing and leaves the player closed.
 class SdlMidiPlayer {
  public:
   SdlMidiPlayer() = default;
