@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <stdexcept>
 
 namespace {
 
@@ -73,8 +74,12 @@ int main(int argc, char** argv)
     QString error;
     if (!loadSources(args[art + 1], &sources, &error))
         return fail(error);
-    const std::vector<PictureFile> files = makePictureSet(sources);
-    const bool ok = out >= 0 ? writeAll(files, args[out + 1], &error)
-                             : writeOverviews(files, args[overview + 1], &error);
-    return ok ? 0 : fail(error);
+    try {
+        const std::vector<PictureFile> files = makePictureSet(sources);
+        const bool ok = out >= 0 ? writeAll(files, args[out + 1], &error)
+                                 : writeOverviews(files, args[overview + 1], &error);
+        return ok ? 0 : fail(error);
+    } catch (const std::runtime_error& missing) { // art or colour named by the code but not in art/
+        return fail(missing.what());
+    }
 }

@@ -3,8 +3,8 @@
 #include <QFile>
 #include <QStringList>
 #include <QTextStream>
-#include <cstdio>
-#include <cstdlib>
+#include <stdexcept>
+#include <string>
 
 bool Palette::load(const QString& path, QString* error)
 {
@@ -35,9 +35,7 @@ bool Palette::load(const QString& path, QString* error)
 QColor Palette::colour(char legend) const
 {
     const auto found = m_colours.find(legend);
-    if (found == m_colours.end()) {
-        std::fprintf(stderr, "palette has no colour '%c'\n", legend);
-        std::abort();
-    }
+    if (found == m_colours.end())
+        throw std::runtime_error(std::string("the palette has no colour '") + legend + "'");
     return found->second;
 }

@@ -11,11 +11,10 @@ public:
     // Reads "char rrggbb name" lines; returns false with a message on bad input.
     bool load(const QString& path, QString* error);
 
-    // The colour of a legend character; unknown characters are a programming
-    // error of the art and abort the generator.
+    // The colour of a legend character; an unknown one throws std::runtime_error
+    // naming it, which the generator reports.
     QColor colour(char legend) const;
     QRgb rgb(char legend) const { return colour(legend).rgb(); }
-    bool contains(char legend) const { return m_colours.count(legend) != 0; }
 
 private:
     std::map<char, QColor> m_colours;

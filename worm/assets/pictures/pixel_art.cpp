@@ -2,8 +2,7 @@
 
 #include <QFile>
 #include <QTextStream>
-#include <cstdio>
-#include <cstdlib>
+#include <stdexcept>
 
 namespace {
 
@@ -65,10 +64,8 @@ bool ArtBook::load(const QString& path, QString* error)
 const PixelArt& ArtBook::art(const std::string& name) const
 {
     const auto found = m_arts.find(name);
-    if (found == m_arts.end()) {
-        std::fprintf(stderr, "no art named %s\n", name.c_str());
-        std::abort();
-    }
+    if (found == m_arts.end())
+        throw std::runtime_error("no art named " + name);
     return found->second;
 }
 

@@ -25,6 +25,7 @@ class ArtBook
 public:
     // Reads blocks of "art NAME" followed by equally long rows; "#" lines are comments.
     bool load(const QString& path, QString* error);
+    // The art of that name; a missing one throws std::runtime_error naming it.
     const PixelArt& art(const std::string& name) const;
 
 private:
