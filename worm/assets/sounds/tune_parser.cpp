@@ -9,6 +9,7 @@ namespace {
 
 constexpr int kDrumChannel = 9;
 constexpr int kNoteGap = 12;  // ticks of silence before the next note, so repeats are heard
+constexpr size_t kMaxVoiceLine = 100000;  // nested repeats could otherwise fill the memory
 
 const std::map<std::string, int> kDrums = {
     {"bd", 36}, {"sd", 38}, {"cp", 39}, {"hh", 42}, {"ph", 44}, {"oh", 46}, {"lt", 45},
@@ -35,15 +36,17 @@ struct ParseState {
 };
 
 // Replaces every "[...]n" group by n copies of its contents, innermost first.
-bool ExpandGroups(std::string& text)
+bool ExpandGroups(std::string& text, std::string& error)
 {
     for (;;) {
         const size_t close = text.find(']');
-        if (close == std::string::npos)
-            return text.find('[') == std::string::npos;
-        const size_t open = text.rfind('[', close);
-        if (open == std::string::npos)
+        const size_t open = close == std::string::npos ? close : text.rfind('[', close);
+        if (close == std::string::npos && text.find('[') == std::string::npos)
+            return true;
+        if (open == std::string::npos) {
+            error = "unbalanced [ ]";
             return false;
+        }
         size_t end = close + 1;
         while (end < text.size() && end < close + 3 &&
                std::isdigit(static_cast<unsigned char>(text[end])))
@@ -54,6 +57,10 @@ bool ExpandGroups(std::string& text)
         for (int i = 0; i < count; ++i)
             repeated += " " + inner + " ";
         text.replace(open, end - open, repeated);
+        if (text.size() > kMaxVoiceLine) {
+            error = "the repeats make the line longer than " + std::to_string(kMaxVoiceLine) + " characters";
+            return false;
+        }
     }
 }
 
@@ -100,7 +107,7 @@ bool ParsePitch(const std::string& text, int channel, int& key)
         pos + 1 != text.size())
         return false;
     key = 12 * (text[pos] - '0' + 1) + static_cast<int>(step) + accidental;
-    return true;
+    return key <= 127;  // g9 is the highest MIDI key
 }
 
 // One token: pitch[+pitch...]/duration[!] or r/duration.
@@ -184,10 +191,8 @@ bool ParseVoiceLine(const std::string& line, ParseState& state, std::string& err
         return false;
     }
     std::string body = line.substr(colon + 1);
-    if (!ExpandGroups(body)) {
-        error = "unbalanced [ ]";
+    if (!ExpandGroups(body, error))
         return false;
-    }
     Voice& voice = state.sections[state.currentSection].voices[channel];
     std::istringstream tokens(body);
     std::string token;
