@@ -381,24 +381,25 @@ Samples ExtraLife()
 
 const std::vector<SoundEffect>& SoundEffects()
 {
+    // Slot n of the sound bank holds entry n.
     static const std::vector<SoundEffect> effects = {
-        {0, "Applaus.wav", Applause},         {1, "Bonus.wav", BonusChime},
-        {2, "Break.wav", BrakeSqueal},        {3, "Door.wav", DoorOpen},
-        {4, "Eat1.wav", Eat1},                {5, "Eat2.wav", Eat2},
-        {6, "Eat3.wav", Eat3},                {7, "Eat4.wav", Eat4},
-        {8, "Fanfare1.wav", TrackFanfare},    {9, "Fanfare2.wav", HighScoreFanfare},
-        {10, "Go.wav", GoSignal},             {11, "Grid.wav", GridClose},
-        {12, "Gulp.wav", Gulp},               {13, "Help.wav", HelpPickup},
-        {14, "Hit1.wav", Hit1},               {15, "Hit2.wav", Hit2},
-        {16, "Hit3.wav", Hit3},               {17, "Hit4.wav", Hit4},
-        {18, "Key.wav", KeyJingle},           {19, "Killed.wav", KilledWail},
-        {20, "LavaPain.wav", LavaPain},       {21, "Pip.wav", Pip},
-        {22, "Plopp.wav", Plopp},             {23, "Remove.wav", RemoveSwoosh},
-        {24, "Selected.wav", SelectedDing},   {25, "Siren.wav", Siren},
-        {26, "Skid.wav", Skid},               {27, "Spinner.wav", SpinnerWhirl},
-        {28, "Stamp.wav", StampThunk},        {29, "WallBreak.wav", WallBreak},
-        {30, "WaterIn.wav", WaterIn},         {31, "WaterOut.wav", WaterOut},
-        {32, "Turbo.wav", TurboRev},          {33, "Xlife.wav", ExtraLife},
+        {"Applaus.wav", Applause},         {"Bonus.wav", BonusChime},
+        {"Break.wav", BrakeSqueal},        {"Door.wav", DoorOpen},
+        {"Eat1.wav", Eat1},                {"Eat2.wav", Eat2},
+        {"Eat3.wav", Eat3},                {"Eat4.wav", Eat4},
+        {"Fanfare1.wav", TrackFanfare},    {"Fanfare2.wav", HighScoreFanfare},
+        {"Go.wav", GoSignal},              {"Grid.wav", GridClose},
+        {"Gulp.wav", Gulp},                {"Help.wav", HelpPickup},
+        {"Hit1.wav", Hit1},                {"Hit2.wav", Hit2},
+        {"Hit3.wav", Hit3},                {"Hit4.wav", Hit4},
+        {"Key.wav", KeyJingle},            {"Killed.wav", KilledWail},
+        {"LavaPain.wav", LavaPain},        {"Pip.wav", Pip},
+        {"Plopp.wav", Plopp},              {"Remove.wav", RemoveSwoosh},
+        {"Selected.wav", SelectedDing},    {"Siren.wav", Siren},
+        {"Skid.wav", Skid},                {"Spinner.wav", SpinnerWhirl},
+        {"Stamp.wav", StampThunk},         {"WallBreak.wav", WallBreak},
+        {"WaterIn.wav", WaterIn},          {"WaterOut.wav", WaterOut},
+        {"Turbo.wav", TurboRev},           {"Xlife.wav", ExtraLife},
     };
     return effects;
 }

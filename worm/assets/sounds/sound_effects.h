@@ -4,9 +4,8 @@
 
 #include <vector>
 
-// One sound of the game's sound bank: its slot number, its file name and its recipe.
+// One sound of the game's sound bank: its file name and its recipe.
 struct SoundEffect {
-    int number;
     const char* file;
     Samples (*make)();
 };
