@@ -137,9 +137,12 @@ bool ReadLine(SourceReader& in, TrackDatabase& database, std::string& fileName)
     else if (keyword == "track") {
         if (database.TrackCount == 100)
             return in.Fail("more than 100 tracks");
+        std::string name;
+        if (!std::getline(words >> std::ws, name))
+            return in.Fail("a track line is: track NAME");
         database.Tracks.emplace_back();
         database.TrackCount = static_cast<std::uint8_t>(database.Tracks.size() - 1);
-        database.Tracks.back().Name = QString::fromUtf8(line.substr(line.find(keyword) + 6));
+        database.Tracks.back().Name = QString::fromUtf8(name);
     } else if (database.TrackCount == 0)
         return in.Fail(keyword + " before the first track");
     else if (keyword == "map")

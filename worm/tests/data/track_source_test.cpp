@@ -75,6 +75,7 @@ TEST(TrackSource, RefusesFaultsWithTheirLine)
         {withLine(firstRow, "Z" + firstRow.substr(1)), "line 53: 'Z' is not in the legend"},
         {withLine("end\n", ""), "line 88: the map is not followed by \"end\""},
         {withLine("track Test\n", "speed 40\ntrack Test\n"), "line 51: speed before the first track"},
+        {withLine("track Test\n", "track \n"), "line 51: a track line is: track NAME"},
         {withLine("map\n", "speed 101\nmap\n"), "line 52: unknown keyword or value out of range: speed 101"},
         {withLine("map\n", "difficulty 0\nmap\n"),
          "line 52: unknown keyword or value out of range: difficulty 0"},
