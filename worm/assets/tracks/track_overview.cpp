@@ -13,6 +13,8 @@
 namespace {
 
 constexpr int Cell = 12;
+constexpr int SheetColumns = 10;
+constexpr int SheetRows = 6;
 constexpr int Columns = 3;
 constexpr int CaptionHeight = 16;
 constexpr int TileWidth = TrackWidth * Cell + 4;
@@ -29,10 +31,11 @@ void DrawTrackTile(QPainter& painter, const QImage& sheet, const TrackRecord& tr
         for (int x = 0; x < TrackWidth; ++x) {
             const int code = track.Blocks[BlockIndex(x, y)];
             const QPoint at = field + QPoint(x * Cell, y * Cell);
-            if (code >= sheet.width() / Cell * (sheet.height() / Cell))
+            if (code >= SheetColumns * SheetRows)
                 painter.fillRect(QRect(at, QSize(Cell, Cell)), Qt::black);  // the border
             else
-                painter.drawImage(at, sheet, QRect(code % 10 * Cell, code / 10 * Cell, Cell, Cell));
+                painter.drawImage(at, sheet,
+                                  QRect(code % SheetColumns * Cell, code / SheetColumns * Cell, Cell, Cell));
         }
 }
 
@@ -40,6 +43,8 @@ void DrawTrackTile(QPainter& painter, const QImage& sheet, const TrackRecord& tr
 
 int main(int argc, char** argv)
 {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication application(argc, argv);
     if (argc != 4) {
         std::fprintf(stderr, "usage: %s DATABASE BUILD_CLIP OUTPUT_PICTURE\n", argv[0]);
@@ -48,8 +53,13 @@ int main(int argc, char** argv)
     TrackDatabase database;
     const DatabaseFileResult read = ReadDatabaseFile(QString::fromLocal8Bit(argv[1]), database);
     const QImage sheet(QString::fromLocal8Bit(argv[2]));
-    if (!read.Ok || sheet.isNull()) {
-        std::fprintf(stderr, "%s\n", read.Ok ? "cannot read the block sheet" : qPrintable(read.Message));
+    if (!read.Ok) {
+        std::fprintf(stderr, "%s\n", qPrintable(read.Message));
+        return 1;
+    }
+    if (sheet.size() != QSize(SheetColumns * Cell, SheetRows * Cell)) {
+        std::fprintf(stderr, "%s is not a block sheet of %d x %d pixels\n", argv[2], SheetColumns * Cell,
+                     SheetRows * Cell);
         return 1;
     }
     const int rows = (database.TrackCount + Columns - 1) / Columns;
