@@ -36,6 +36,12 @@ void pictureSlot(QPainter& painter, const ScreenStyle& style, int left, int code
     style.drawBlock(painter, QPoint(left, ItemTop), code, 1);
 }
 
+// The trough around a status bar of 96 x 12 at (left, 18).
+void barTrough(QPainter& painter, const ScreenStyle& style, int left)
+{
+    style.recess(painter, QRect(left - 2, ItemTop - 2, 100, 16));
+}
+
 void keyEntry(QPainter& painter, const ScreenStyle& style, int labelLeft, int keyCode)
 {
     pictureSlot(painter, style, labelLeft - 14, keyCode);
@@ -56,16 +62,16 @@ QImage makePlayHeadline(const ScreenStyle& style)
     style.recess(painter, QRect(160, ItemTop - 1, 14, 14));
     style.recess(painter, QRect(175, ItemTop - 1, 14, 14));
 
-    caption(painter, style, 206, 300, "SHIELD");
-    style.recess(painter, QRect(206, ItemTop - 2, 94, 16));
+    caption(painter, style, 206, 306, "SHIELD");
+    barTrough(painter, style, 208);
 
     caption(painter, style, 312, 418, "KEYS");
     keyEntry(painter, style, 326, 11);
     keyEntry(painter, style, 361, 12);
     keyEntry(painter, style, 396, 13);
 
-    caption(painter, style, 428, 522, "BREAKING PADS");
-    style.recess(painter, QRect(428, ItemTop - 2, 94, 16));
+    caption(painter, style, 428, 528, "BREAKING PADS");
+    barTrough(painter, style, 430);
 
     caption(painter, style, 530, 617, "HIDDEN BONUS");
     style.recess(painter, QRect(530, ItemTop - 2, 20, 16));

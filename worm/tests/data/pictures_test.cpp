@@ -226,6 +226,29 @@ TEST(SpriteSheets, WormPartsDifferByPartDirectionAndGround)
     }
 }
 
+// The status bars (96 x 12 at y 18) lie inside a plain trough, and the bonus row
+// starts with the empty-slot picture the game draws when a bonus picture leaves.
+TEST(PlayHeadline, FramesTheStatusBarsAndShowsEmptyBonusSlots)
+{
+    const QImage head = loadPicture("PlayHead.bmp");
+    for (const int left : {208, 430}) {
+        SCOPED_TRACE(left);
+        const QRect ring = QRect(left, 18, 96, 12).adjusted(-1, -1, 1, 1);
+        const QRgb floor = head.pixel(ring.topLeft());
+        for (int x = ring.left(); x <= ring.right(); ++x) {
+            EXPECT_EQ(head.pixel(x, ring.top()), floor) << x;
+            EXPECT_EQ(head.pixel(x, ring.bottom()), floor) << x;
+        }
+        for (int y = ring.top(); y <= ring.bottom(); ++y) {
+            EXPECT_EQ(head.pixel(ring.left(), y), floor) << y;
+            EXPECT_EQ(head.pixel(ring.right(), y), floor) << y;
+        }
+    }
+    const QImage emptySlot = cell(loadPicture("BuildClip.gif"), 5, 10, 12, 12);
+    for (int slot = 0; slot < 5; ++slot)
+        EXPECT_EQ(head.copy(552 + 13 * slot, 18, 12, 12), emptySlot) << slot;
+}
+
 TEST(FontSheet, MasksAgreeWithTheGlyphs)
 {
     const QImage font = loadPicture("FontClip.gif");
