@@ -74,9 +74,11 @@ bool frmWorm::Form_Load(const QString& commandLine) {
 }
 
 void frmWorm::PlaceStatusItems() {
-  // Labels and bars alike: a fresh control on the headline at (left, 18).
+  // Labels and bars alike: a fresh control on the headline at (left, 18),
+  // hidden until play shows the status (not over the editor's headline).
   auto place = [this](auto& control, int left, int width) {
     control = std::remove_reference_t<decltype(control)>{};
+    control.Visible = false;
     control.Container = &picHeadline;
     control.Left = left;
     control.Top = 18;

@@ -50,6 +50,8 @@ class StatusDisplayTest : public RenderFixture {
 
 TEST_F(StatusDisplayTest, ItemsStandInTheHeadlineStartingAtZero) {
   EXPECT_EQ(Now(), (Shown{{"0", "0", "0"}, 0, "0", 0, "0"}));
+  // Hidden until play shows them, so the editor's headline stays clear.
+  EXPECT_EQ(Visibility(), std::vector<bool>(7, false));
   const std::pair<QRect, int> places[] = {
       {form.lblKey[1].Rect(), 326}, {form.lblKey[2].Rect(), 361}, {form.lblKey[3].Rect(), 396},
       {form.lblLives.Rect(), 125},  {form.pgbShield.Rect(), 208}, {form.pgbBreak.Rect(), 430},
