@@ -8,6 +8,8 @@ namespace {
 
 constexpr std::int32_t AxisMaximum = 65535;
 constexpr std::int32_t AxisCentre = 32768;
+// A joystick read reports buttons 1 to 4, as bits 0 to 3.
+constexpr int ReportedButtons = 4;
 
 std::int32_t AxisPosition(SDL_Joystick* joystick, int axis) {
   if (SDL_JoystickNumAxes(joystick) <= axis) return AxisCentre;
@@ -38,7 +40,7 @@ bool SdlJoystick::Read(JoystickPosition& position) {
   position.X = AxisPosition(joystick_, 0);
   position.Y = AxisPosition(joystick_, 1);
   position.Buttons = 0;
-  const int buttons = std::min(SDL_JoystickNumButtons(joystick_), 32);
+  const int buttons = std::min(SDL_JoystickNumButtons(joystick_), ReportedButtons);
   for (int button = 0; button < buttons; ++button)
     if (SDL_JoystickGetButton(joystick_, button)) position.Buttons |= 1u << button;
   return true;

@@ -4,8 +4,9 @@
 
 struct _SDL_Joystick;
 
-// Joystick 0, its axes mapped onto 0..65535 (centre 32768) and its buttons
-// as a bit mask. Without a joystick the capabilities are 0 and reads fail.
+// Joystick 0, its axes mapped onto 0..65535 (centre 32768) and its first
+// four buttons as a bit mask. Without a joystick the capabilities are 0 and
+// reads fail.
 class SdlJoystick {
  public:
   SdlJoystick();
