@@ -17,6 +17,7 @@
 #include <sys/prctl.h>
 
 #include <chrono>
+#include <limits>
 #include <thread>
 
 namespace {
@@ -25,8 +26,12 @@ namespace {
 // before a deadline is slept without handling events, so it ends on time.
 constexpr std::int64_t SliceNs = 4'000'000;
 constexpr std::int64_t LastStretchNs = 1'500'000;
-// Shortest time between two repaints while the game is busy.
-constexpr std::int64_t RefreshMs = 15;
+// Shortest time between two repaints while the game is busy, and the
+// longest a repaint may be put off because it would not end before a
+// wait's deadline.
+constexpr std::int64_t RefreshNs = 15'000'000;
+constexpr std::int64_t LongestDelayNs = 100'000'000;
+constexpr std::int64_t NoDeadline = std::numeric_limits<std::int64_t>::max();
 
 // "Description|*.ext|..." as a file dialog filter.
 QString DialogFilter(const QString& filter) {
@@ -94,24 +99,37 @@ std::int64_t QtPlatform::TickCount() { return clock_.elapsed(); }
 
 void QtPlatform::WaitFor(int ms) {
   const std::int64_t deadline = clock_.nsecsElapsed() + std::int64_t{ms} * 1'000'000;
-  PumpEvents();
+  PumpEventsBefore(deadline);
   for (std::int64_t left = deadline - clock_.nsecsElapsed(); left > 0;
        left = deadline - clock_.nsecsElapsed()) {
     if (left > LastStretchNs) {
       std::this_thread::sleep_for(std::chrono::nanoseconds(std::min(left - LastStretchNs, SliceNs)));
-      PumpEvents();
+      PumpEventsBefore(deadline);
     } else {
       std::this_thread::sleep_for(std::chrono::nanoseconds(left));
     }
   }
 }
 
-void QtPlatform::PumpEvents() {
-  if (window_ && clock_.elapsed() - lastRefresh_ >= RefreshMs) {
-    lastRefresh_ = clock_.elapsed();
+void QtPlatform::PumpEvents() { PumpEventsBefore(NoDeadline); }
+
+void QtPlatform::PumpEventsBefore(std::int64_t deadline) {
+  const std::int64_t start = clock_.nsecsElapsed();
+  const std::int64_t sinceRefresh = start - lastRefreshNs_;
+  const bool fits = deadline - start > refreshCostNs_ + LastStretchNs;
+  const bool refresh =
+      window_ && sinceRefresh >= RefreshNs && (fits || sinceRefresh >= LongestDelayNs);
+  if (refresh) {
+    lastRefreshNs_ = start;
     window_->RefreshScreen();
   }
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+  if (refresh) {
+    // The cost of a repaint, its event handling included: the largest of
+    // late, slowly forgotten.
+    const std::int64_t cost = clock_.nsecsElapsed() - start;
+    refreshCostNs_ = std::max(cost, refreshCostNs_ * 7 / 8);
+  }
   ThrowIfClosing();
 }
 

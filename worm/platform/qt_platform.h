@@ -64,9 +64,13 @@ class QtPlatform : public Platform {
 
  private:
   void ThrowIfClosing();
+  // Handles pending window events; repaints the screen when it may have
+  // changed, unless the repaint would not end before the deadline.
+  void PumpEventsBefore(std::int64_t deadlineNs);
 
   QElapsedTimer clock_;
-  std::int64_t lastRefresh_ = 0;
+  std::int64_t lastRefreshNs_ = 0;
+  std::int64_t refreshCostNs_ = 0;
   GameWindow* window_ = nullptr;
   std::function<void(const std::function<void()>&)> runEvent_;
   bool closing_ = false;
