@@ -153,8 +153,8 @@ bool ParseChannel(std::istringstream& words, ParseState& state, std::string& err
     setup.channel = number - 1;
     std::string key;
     int value = 0;
-    while (words >> key >> value) {
-        if (value < 0 || value > 127) {
+    while (words >> key) {
+        if (!(words >> value) || value < 0 || value > 127) {
             error = key + " must be 0..127";
             return false;
         }
@@ -230,8 +230,12 @@ bool ParseLine(const std::string& line, ParseState& state, std::string& error)
     }
     else if (keyword == "channel")
         return ParseChannel(words, state, error);
-    else if (keyword == "section")
-        words >> state.currentSection;
+    else if (keyword == "section") {
+        if (!(words >> state.currentSection)) {
+            error = "section without a name";
+            return false;
+        }
+    }
     else if (keyword == "play")
         for (std::string name; words >> name;)
             state.form.push_back(name);
