@@ -9,9 +9,11 @@
 namespace {
 
 // Copies the actor's rectangles, where it was and where it is, from source
-// to destination.
+// to destination; once when it has not moved.
 void CopyActorRects(const Actor& actor, int source, int destination) {
-  CopySpriteRect(spriteSheet, destination, source, actor.image, actor.oldX, actor.oldY, BLIT_COPY);
+  if (actor.oldX != actor.x || actor.oldY != actor.y)
+    CopySpriteRect(spriteSheet, destination, source, actor.image, actor.oldX, actor.oldY,
+                   BLIT_COPY);
   CopySpriteRect(spriteSheet, destination, source, actor.image, actor.x, actor.y, BLIT_COPY);
 }
 

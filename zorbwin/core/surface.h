@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QRgb>
 #include <array>
 #include <cstdint>
@@ -22,6 +23,9 @@ struct Surface {
   std::uint16_t flags = 0;
   std::int16_t width = 0;
   std::int16_t height = 0;
+  // Window surface: the part drawn over with new pixels since the window
+  // last took it, in top-down pixels.
+  QRegion changed;
 };
 
 extern std::array<Surface, SurfaceSlots> surfaces;
@@ -36,3 +40,9 @@ int ReleaseSurface(int surface);
 
 // The slot's surface, or none when it is not in use.
 Surface* SurfaceInUse(int surface);
+
+// Whether a window surface has changes the window has not taken yet.
+bool SurfaceChanged(int surface);
+// The changes of a window surface since the last call, top-down; empty for
+// an off-screen surface or a slot not in use.
+QRegion TakeChangedRegion(int surface);
