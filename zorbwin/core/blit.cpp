@@ -86,8 +86,9 @@ int Blit(int source, int destination, int sourceX, int sourceY, int width, int h
   }
   const QImage& pixels = from == to ? copy : from->device;
   const QPoint at(destinationX + left, destinationTop + top);
+  if (!CombineInto(to->device, at, pixels, part, mode)) return 0;
+  ++to->drawings;
   // A window shows only what changed: the whole rectangle when any pixel did.
-  if (CombineInto(to->device, at, pixels, part, mode) && (to->flags & SURFACE_WINDOW))
-    to->changed += QRect(at, part.size());
+  if (to->flags & SURFACE_WINDOW) to->changed += QRect(at, part.size());
   return 0;
 }

@@ -16,7 +16,7 @@ int CreateSurface(int width, int height, std::uint16_t kind, int window, int& su
     device.fill(0xFF000000);
     surfaces[slot] = Surface{device, window, static_cast<std::uint16_t>(SURFACE_IN_USE | kind),
                              static_cast<std::int16_t>(width), static_cast<std::int16_t>(height),
-                             QRegion()};
+                             QRegion(), 0};
     surface = slot;
     return 0;
   }

@@ -26,6 +26,8 @@ struct Surface {
   // Window surface: the part drawn over with new pixels since the window
   // last took it, in top-down pixels.
   QRegion changed;
+  // How many blits have changed its pixels.
+  std::uint64_t drawings = 0;
 };
 
 extern std::array<Surface, SurfaceSlots> surfaces;

@@ -2,7 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include "core/blit.h"
 #include "core/sprite_bitmap.h"
+#include "core/sprite_sheet.h"
 #include "core/sprite_ids.h"
 #include "play_fixture.h"
 
@@ -61,6 +63,28 @@ TEST_F(FrameDrawingTest, AnInactiveActorVanishesAtTheNextFrame) {
   DrawFrame();
   EXPECT_EQ(Tile(gameSurfaces.windowSurface, dot.x, dot.y),
             Tile(gameSurfaces.backgroundSurface, dot.x, dot.y));
+}
+
+TEST_F(FrameDrawingTest, AFrameThatWouldDrawTheSameAgainIsLeftOutUntilSomethingIsDrawnUnderIt) {
+  const Actor& dot = actorTable[2];
+  DrawFrame();
+  const QImage shown = Tile(gameSurfaces.windowSurface, dot.x, dot.y);
+  // Composing the frame again would draw on the work surface.
+  const std::uint64_t drawings = surfaces[gameSurfaces.workSurface].drawings;
+  DrawFrame();
+  EXPECT_EQ(surfaces[gameSurfaces.workSurface].drawings, drawings);
+
+  // Drawn over on the window: the next frame mends it.
+  DrawSprite(spriteSheet, gameSurfaces.windowSurface, SpriteBlank, dot.x, dot.y, BLIT_COPY);
+  DrawFrame();
+  EXPECT_EQ(Tile(gameSurfaces.windowSurface, dot.x, dot.y), shown);
+
+  // A new background under the actor shows through its mask.
+  DrawSprite(spriteSheet, gameSurfaces.backgroundSurface, SpriteGate, dot.x, dot.y, BLIT_COPY);
+  DrawFrame();
+  EXPECT_EQ(Tile(gameSurfaces.windowSurface, dot.x, dot.y),
+            Composed(dot.x, dot.y, SpritePowerDot + dot.frame, SpritePowerDotMask));
+  EXPECT_NE(Tile(gameSurfaces.windowSurface, dot.x, dot.y), shown);
 }
 
 TEST_F(FrameDrawingTest, NothingIsDrawnWhileTheActorsDoNotRun) {
