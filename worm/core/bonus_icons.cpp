@@ -15,16 +15,18 @@ constexpr int RowTop = 18;
 
 }  // namespace
 
-void AddBonusIcon(frmWorm& form, BonusIconRow& row, std::uint8_t code) {
+void AddBonusIcon(frmWorm& form, std::uint8_t code) {
+  PlayState& row = form.Play;
   if (row.BonusIconCount >= SlotCount) {
-    DropBonusIcon(form, row);
+    DropBonusIcon(form);
     row.BonusIconTimer = 0;
   }
   DrawBlock(form, HeadlineDc(form), FirstSlotX + SlotStep * row.BonusIconCount, RowTop, code, 1);
   ++row.BonusIconCount;
 }
 
-void DropBonusIcon(frmWorm& form, BonusIconRow& row) {
+void DropBonusIcon(frmWorm& form) {
+  PlayState& row = form.Play;
   form.PlaySoundEffect(Sounds::Remove);
   Surface& headline = HeadlineDc(form);
   headline.BitBlt(FirstSlotX, RowTop, 51, 12, headline, FirstSlotX + SlotStep, RowTop,
