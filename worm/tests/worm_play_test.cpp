@@ -1,5 +1,6 @@
 #include "core/worm_play.h"
 #include "play_fixture.h"
+#include "shell/running_game.h"
 
 #include <algorithm>
 #include <optional>
@@ -44,7 +45,7 @@ class WormPlayTest : public PlayFixture {
     platform.HoldKey(KeypadKey::Fire, platform.Now, platform.Now + 1000);
     platform.CloseWindowAt(forMs == ScriptedPlatform::Never ? forMs : platform.Now + forMs);
     try {
-      return WormPlay(form, 1);
+      return WormPlay(form, 1, game);
     } catch (const ProgramClosing&) {
       return std::nullopt;
     }
@@ -74,6 +75,7 @@ class WormPlayTest : public PlayFixture {
   std::vector<Moment> moves;
   std::vector<std::pair<std::int64_t, std::uint64_t>> changes;
   std::function<void()> OnPass;
+  RunningGame game;
 };
 
 TEST_F(WormPlayTest, WormGrowsOneCellPerStepUpToItsLength) {
