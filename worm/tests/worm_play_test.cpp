@@ -287,3 +287,39 @@ TEST_F(WormPlayTest, ParkingStopsFor1000PassesUnlessFire) {
 }
 
 }  // namespace
+
+namespace {
+
+// Pause pressed at the worm's third move, then the pause screen answered.
+class PausedPlayTest : public WormPlayTest {
+ protected:
+  void PauseAtThirdMove(std::initializer_list<KeypadKey> answer) {
+    OnPass = [this, keys = std::vector<KeypadKey>(answer)] {
+      if (moves.size() != 4 || platform.Now != moves.back().At || pausedAt >= 0) return;
+      pausedAt = platform.Now;
+      platform.HoldKey(KeypadKey::Pause, pausedAt, pausedAt + 24);
+      for (KeypadKey key : keys) platform.HoldKey(key, pausedAt + 3000, pausedAt + 4000);
+    };
+  }
+  std::int64_t pausedAt = -1;
+};
+
+TEST_F(PausedPlayTest, FireOnThePauseScreenGoesOnWithTheMusic) {
+  PauseAtThirdMove({KeypadKey::Fire});
+  Play(8000);
+  ASSERT_GE(pausedAt, 0);
+  EXPECT_EQ(Music().count("Pause"), 2);
+  const std::int64_t goOn = SoundAt(10, true);
+  EXPECT_GT(goOn, pausedAt + 3000);
+  // The worm moves on after the pause.
+  EXPECT_GT(moves.back().At, goOn);
+}
+
+TEST_F(PausedPlayTest, EndingTheGameOnThePauseScreenQuitsTheTrack) {
+  PauseAtThirdMove({KeypadKey::Left, KeypadKey::Fire});
+  EXPECT_EQ(Play(20000), TrackQuit);
+  EXPECT_EQ(Music().count("Pause"), 1);
+  EXPECT_EQ(Music().back(), "close");
+}
+
+}  // namespace
