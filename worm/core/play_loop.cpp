@@ -280,8 +280,7 @@ void PlayLoop::MoveTail(bool first) {
 }
 
 void PlayLoop::Move() {
-  worm_.RepeatMove = true;
-  for (int moves = 0; worm_.RepeatMove && moves < MaxMovesPerStep; ++moves) {
+  do {
     worm_.RepeatMove = false;
     worm_.PrevHead = worm_.Head;
     if (!Slides(worm_.GroundGroup)) worm_.MoveDirection = worm_.WantedDirection;
@@ -294,7 +293,7 @@ void PlayLoop::Move() {
       if (++exitSteps_ >= worm_.LengthTarget) worm_.Finished = true;
       baseDelay_ = std::max(baseDelay_ - 1, FastestDelay);
     }
-  }
+  } while (worm_.RepeatMove);
 }
 
 void PlayLoop::DrawAndRecord() {
