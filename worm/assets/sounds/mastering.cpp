@@ -103,12 +103,14 @@ Samples RampedEdges(Samples samples) {
 Samples Master(const Samples& raw, double offsetDb) {
   const Samples clean = RampedEdges(WithoutDc(raw));
   const std::vector<double> truePeaks = TruePeaks(clean);
-  const double loudestPeak = *std::max_element(truePeaks.begin(), truePeaks.end());
+  const double loudestPeak =
+      truePeaks.empty() ? 0 : *std::max_element(truePeaks.begin(), truePeaks.end());
+  if (loudestPeak <= 0) return clean;  // silence stays silence
   const double mostGain = PeakCeiling * std::pow(10.0, MostLimitingDb / 20) / loudestPeak;
   const double target = TargetLoudness + offsetDb;
   // Limiting takes some loudness away, so the gain is found in a few passes.
   double gain = 1;
-  Samples out = clean;
+  Samples out = Scaled(clean, LimitedGains(truePeaks, gain));
   for (int pass = 0; pass < MostLoudnessPasses; ++pass) {
     const double missing = target - ShortTermLoudness(out, kSampleRate);
     if (std::abs(missing) < LoudnessToleranceDb) break;
