@@ -9,13 +9,13 @@
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
+#include "tools/process_cpu.h"
 #include "shell/pause_screen.h"
 #include "shell/running_game.h"
 
 #include <QApplication>
 #include <QTimer>
 
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -27,13 +27,6 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr int MeasuredSteps = 40;
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 // The program's platform with the keys held by the measurement instead of
 // the keyboard, and a look at the play copy before every wait: the moment
