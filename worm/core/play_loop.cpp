@@ -74,6 +74,7 @@ TrackResult PlayLoop::Run() {
 }
 
 bool PlayLoop::Start() {
+  if (track_ < 1 || std::size_t{track_} >= form_.Database.Tracks.size()) return false;
   TrackRecord& playCopy = form_.Database.PlayCopy();
   const std::optional<CellPosition> start = PickStartCell(form_.System, form_.Database.Tracks[track_]);
   if (!start) return false;

@@ -186,6 +186,7 @@ TEST_F(WormPlayTest, TrackWithoutStartIsNotPlayed) {
   EXPECT_EQ(PlayCopy(), before);
   EXPECT_EQ(PlayFieldDc(form).Image(), screen);
   EXPECT_TRUE(form.NewGame);
+  for (std::uint8_t missing : {0, 2, 255}) EXPECT_EQ(WormPlay(form, missing, game), TrackNotPlayable);
 }
 
 TEST_F(WormPlayTest, KeypadPauseIsIgnoredWhileExitingButJoystickPauseIsNot) {
