@@ -2,6 +2,9 @@
 #include "play_fixture.h"
 #include "shell/running_game.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <optional>
 
@@ -321,6 +324,39 @@ TEST_F(PausedPlayTest, EndingTheGameOnThePauseScreenQuitsTheTrack) {
   EXPECT_EQ(Play(20000), TrackQuit);
   EXPECT_EQ(Music().count("Pause"), 1);
   EXPECT_EQ(Music().back(), "close");
+}
+
+}  // namespace
+
+namespace {
+
+class TuneChoiceTest : public WormPlayTest {
+ protected:
+  // The tune file the track starts with; the game goes on (no new game).
+  QString TuneOf(std::uint8_t track) {
+    platform.MidiEvents.clear();
+    platform.HoldKey(KeypadKey::Fire, platform.Now, platform.Now + 1000);  // skips the countdown
+    platform.CloseWindowAt(platform.Now + 1500);
+    try {
+      WormPlay(form, track, game);
+    } catch (const ProgramClosing&) {
+    }
+    for (const auto& event : platform.MidiEvents)
+      if (event.Command == QLatin1String("File")) return QFileInfo(event.Argument).fileName();
+    return {};
+  }
+};
+
+TEST_F(TuneChoiceTest, ReplayedTrackKeepsItsTuneAndTheNextTrackGetsAnother) {
+  form.Database.TrackCount = 2;
+  form.Database.Tracks.push_back(Track());
+  form.NewGame = true;
+  for (int round = 0; round < 20; ++round) {
+    const QString first = TuneOf(1);
+    EXPECT_TRUE(QRegularExpression("^Vora[1-5]\\.Mid$").match(first).hasMatch()) << first.toStdString();
+    EXPECT_EQ(TuneOf(1), first);
+    EXPECT_NE(TuneOf(2), first);
+  }
 }
 
 }  // namespace
