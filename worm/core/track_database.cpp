@@ -103,9 +103,9 @@ DatabaseFileResult ReadDatabaseFile(const QString& path, TrackDatabase& database
   ByteReader reader(file);
   TrackDatabase loaded;
   loaded.TrackCount = reader.Byte();
-  loaded.Tracks.assign(loaded.TrackCount + 1, TrackRecord{});
+  // Tracks are kept as they are read, so a short file takes no room for its count.
   for (int track = 1; track <= loaded.TrackCount && reader.Ok(); ++track)
-    ReadTrack(reader, loaded.Tracks[track]);
+    ReadTrack(reader, loaded.Tracks.emplace_back());
   loaded.Settings.Lives = reader.Byte();
   loaded.Settings.Shield = reader.Byte();
   loaded.Settings.Breaks = reader.Byte();

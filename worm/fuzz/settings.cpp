@@ -16,6 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const QString chosen = ReadSettingText(QSettings(files.Write("In.ini", data, size),
                                                    QSettings::IniFormat),
                                          Section, Key, QStringLiteral("Empty"));
+  if (chosen == QStringLiteral("Empty")) return 0;
   const QString path = files.Path("Out.ini");
   {
     QSettings settings(path, QSettings::IniFormat);

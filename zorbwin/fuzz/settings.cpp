@@ -23,6 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int startingLevel = ReadStartingLevel(read);
   if (state.speed < 0 || state.speed > 2 || startingLevel < -9 || startingLevel > 9)
     __builtin_trap();
+  if (SameSettings(state, GameState{})) return 0;  // saving the defaults tells little
 
   const SettingsStore saved(scratch.Write("Out.conf", nullptr, 0));
   SaveSettings(state, saved);
