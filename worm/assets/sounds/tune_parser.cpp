@@ -64,8 +64,8 @@ bool ExpandGroups(std::string& text, std::string& error)
     }
 }
 
-// Ticks of a duration, or false when it is none; one that grows past kMaxTuneTicks on the
-// way gives kMaxTuneTicks + 1.
+// Ticks of a duration, or false when it is none or lasts no tick; one that grows past
+// kMaxTuneTicks on the way gives kMaxTuneTicks + 1.
 bool ParseDuration(const std::string& text, long long& ticks)
 {
     static const std::map<char, int> kBase = {
@@ -86,7 +86,7 @@ bool ParseDuration(const std::string& text, long long& ticks)
         length = std::min<long long>(length, kMaxTuneTicks);
     }
     ticks = tooLong ? kMaxTuneTicks + 1LL : length;
-    return true;
+    return ticks > 0;
 }
 
 bool ParsePitch(const std::string& text, int channel, int& key)
@@ -144,7 +144,7 @@ bool AddToken(std::string token, int channel, int velocity, Voice& voice, std::s
             if (!ParsePitch(pitch, channel, key))
                 return false;
             const int length = channel == kDrumChannel ? std::min(ticks, kTicksPerQuarter / 4)
-                                                       : std::max(ticks - kNoteGap, ticks / 2);
+                                                       : std::max({ticks - kNoteGap, ticks / 2, 1});
             voice.notes.push_back({voice.length, length, channel, key,
                                    std::min(127, velocity + (accent ? 25 : 0))});
         }

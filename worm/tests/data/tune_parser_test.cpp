@@ -146,6 +146,23 @@ TEST(MidiFile, WritesALoopThatEndsOnTheBarLine)
     EXPECT_DOUBLE_EQ(midi.seconds, 8.0);  // 16 beats at 120 per minute
 }
 
+// A note of a tick still ends before the next one starts; a note of no ticks is refused.
+TEST(MidiFile, ShortestNotesEndBeforeTheNextStarts)
+{
+    const std::string head = "file T.Mid\nchannel 1\nsection A\n";
+    Tune tune;
+    std::string error;
+    ASSERT_TRUE(ParseTune(head + "1: [[c4/s3333333333]40]48\nplay A\n", tune, error)) << error;
+    MidiSummary midi;
+    ASSERT_TRUE(ReadMidiSummary(MidiFileBytes(tune), midi, error)) << error;
+    EXPECT_EQ(midi.noteOns, 1920);
+    EXPECT_EQ(midi.notesStillOn, 0);
+    EXPECT_EQ(midi.unmatchedNoteOffs, 0);
+
+    EXPECT_FALSE(ParseTune(head + "1: c4/s33333333333 r/w\nplay A\n", tune, error));
+    EXPECT_EQ(error, "line 4: bad note c4/s33333333333");
+}
+
 // The end of the longest tune lies one four-byte time step after its start.
 TEST(MidiFile, WritesTheLongestTimeStep)
 {
