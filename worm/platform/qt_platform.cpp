@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "core/setting_text.h"
 #include "core/timer.h"
 #include "platform/cursor_file.h"
 #include "platform/game_window.h"
@@ -32,6 +33,8 @@ constexpr std::int64_t LastStretchNs = 1'500'000;
 constexpr std::int64_t RefreshNs = 15'000'000;
 constexpr std::int64_t LongestDelayNs = 100'000'000;
 constexpr std::int64_t NoDeadline = std::numeric_limits<std::int64_t>::max();
+// The sleep of one pass of a polling loop without a wait of its own.
+constexpr std::int64_t YieldNs = 1'000'000;
 
 // "Description|*.ext|..." as a file dialog filter.
 QString DialogFilter(const QString& filter) {
@@ -113,6 +116,11 @@ void QtPlatform::WaitFor(int ms) {
 
 void QtPlatform::PumpEvents() { PumpEventsBefore(NoDeadline); }
 
+void QtPlatform::YieldToEvents() {
+  std::this_thread::sleep_for(std::chrono::nanoseconds(YieldNs));
+  PumpEventsBefore(NoDeadline);
+}
+
 void QtPlatform::PumpEventsBefore(std::int64_t deadline) {
   const std::int64_t start = clock_.nsecsElapsed();
   const std::int64_t sinceRefresh = start - lastRefreshNs_;
@@ -173,14 +181,14 @@ bool QtPlatform::SetPlayFieldCursor(const QString& cursorFile) {
 
 QString QtPlatform::GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) {
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-  return settings.value(section + '/' + key, defaultValue).toString();
+  const QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+  return ReadSettingText(settings, section, key, defaultValue);
 }
 
 void QtPlatform::SaveSetting(const QString& application, const QString& section,
                              const QString& key, const QString& value) {
   QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-  settings.setValue(section + '/' + key, value);
+  WriteSettingText(settings, section, key, value);
 }
 
 MessageAnswer QtPlatform::MessageBox(const QString& text, const QString& caption,
