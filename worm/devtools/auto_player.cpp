@@ -21,10 +21,6 @@ int GroundAt(const TrackRecord& track, CellPosition cell) {
   return track.Ground[GroundIndex(cell.X, cell.Y)];
 }
 
-bool Slippery(int ground) { return ground == Blocks::Ice || ground == Blocks::Lava; }
-
-int Uncovered(int code) { return IsWormBody(code) ? code - Blocks::WormBody : code; }
-
 }  // namespace
 
 void AutoPlayer::StartAttempt(int stepLimit) {

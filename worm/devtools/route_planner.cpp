@@ -52,11 +52,6 @@ int GroundOf(const TrackRecord& track, CellPosition cell) {
   return track.Ground[GroundIndex(cell.X, cell.Y)];
 }
 
-bool Slippery(int ground) { return ground == Blocks::Ice || ground == Blocks::Lava; }
-
-// The code of a cell once the worm has left it.
-int Uncovered(int code) { return IsWormBody(code) ? code - Blocks::WormBody : code; }
-
 // The first other cell holding the same portal code; none without a partner.
 std::optional<CellPosition> Partner(const TrackRecord& track, CellPosition portal, int code) {
   for (int x = 1; x <= GroundWidth; ++x)
@@ -67,6 +62,10 @@ std::optional<CellPosition> Partner(const TrackRecord& track, CellPosition porta
 }
 
 }  // namespace
+
+bool Slippery(int ground) { return ground == Blocks::Ice || ground == Blocks::Lava; }
+
+int Uncovered(int code) { return IsWormBody(code) ? code - Blocks::WormBody : code; }
 
 std::size_t RoutePlanner::Index(const State& state) {
   const int cell = BlockIndex(state.Cell.X, state.Cell.Y);

@@ -8,6 +8,11 @@
 #include <optional>
 #include <vector>
 
+// Whether a ground makes the worm slide: a turn takes effect a step late.
+bool Slippery(int ground);
+// The code of a cell once the worm has left it.
+int Uncovered(int code);
+
 // What the planner knows at the start of a step: the play copy with the
 // worm's cells marked, the player's items and the worm as it was last seen.
 struct PlanInput {
