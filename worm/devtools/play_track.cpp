@@ -3,6 +3,7 @@
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
+#include "shell/running_game.h"
 #include "shell/show_message.h"
 
 #include <QApplication>
@@ -48,7 +49,9 @@ void PlayOneTrack(frmWorm& form, const QString& path, int track) {
   if (LoadDatabase(form, path, track)) {
     form.picPlayField.Move(2, 36, 636, 444);
     form.NewGame = true;
-    const TrackResult result = WormPlay(form, static_cast<std::uint8_t>(track));
+    RunningGame game;
+    game.ChosenDatabase = QFileInfo(path).completeBaseName();
+    const TrackResult result = WormPlay(form, static_cast<std::uint8_t>(track), game);
     if (result == TrackNotPlayable)
       form.System.MessageBox(QStringLiteral("Track %1 has no start.").arg(track), Caption,
                              MessageButtons::Ok, MessageIcon::Exclamation);
