@@ -4,6 +4,7 @@
 #include "core/frm_worm.h"
 #include "core/sound_bank.h"
 #include "core/worm_play.h"
+#include "shell/running_game.h"
 
 #include <array>
 
@@ -117,12 +118,13 @@ void AutoPlayer::PlanStep(const TrackRecord& playCopy) {
 TrackReport AutoPlayTrack(frmWorm& form, AutoPlayer& player, std::uint8_t track) {
   TrackReport report;
   const DatabaseSettings settings = form.Database.Settings;
+  RunningGame game;
   form.NewGame = true;
   for (;;) {
     player.StartAttempt(StepLimit);
     TrackResult result = TrackQuit;
     try {
-      result = WormPlay(form, track);
+      result = WormPlay(form, track, game);
     } catch (const ProgramClosing&) {
       // given up: the attempt counts as not finished
     }
