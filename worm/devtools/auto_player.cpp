@@ -97,7 +97,8 @@ void AutoPlayer::PlanStep(const TrackRecord& playCopy) {
   if (Slippery(ground) && !spun) sliding = (locked_ || bounced) ? moved : wanted_;
 
   const int growth = std::max(0, lengthTarget_ + 1 - static_cast<int>(watch_.Body().size()));
-  const std::optional<Direction> wanted = planner_.Plan({playCopy, form_->Play, watch_.Body(), head, sliding, growth});
+  const std::optional<Direction> wanted =
+      planner_.Plan({playCopy, form_->Play, watch_.Body(), head, sliding, growth});
   locked_ = spun || bounced;
   if (locked_) {
     // The next step keeps the direction the block chose; it is seen afterwards.

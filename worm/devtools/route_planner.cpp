@@ -135,7 +135,8 @@ RoutePlanner::Entry RoutePlanner::Enter(const PlanInput& input, CellPosition fro
     if (IsHardWall(code) || code == Blocks::Border) return entry;
     if (IsDoorCode(code) && input.Play.Keys[KeyColour(static_cast<BlockCode>(code))] == 0)
       return entry;
-    if (IsOneWayCode(code) && (move != wanted || wanted != OneWayDirection(static_cast<BlockCode>(code))))
+    if (IsOneWayCode(code) &&
+        (move != wanted || wanted != OneWayDirection(static_cast<BlockCode>(code))))
       return entry;
     if (IsPortalCode(code)) {
       if (const std::optional<CellPosition> partner = Partner(input.Track, next, code)) {

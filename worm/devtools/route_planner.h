@@ -33,10 +33,12 @@ struct PlanInput {
 // item that opens more of the track (a key for a closed door, the scuba
 // gear, the lava shoes). Hard walls, closed doors, one-ways against their
 // arrow and the worm's own body (until its tail has left a cell) stop a
-// route; water, lava and mushrooms cost shield, spinners and parking blocks
-// cost time. A route that would cost the whole shield is not taken, and a
-// first move that leaves the head less room than the worm's length is
-// avoided.
+// route; water without scuba gear, lava and mushrooms cost shield, and
+// spinners, parking blocks and one-way gates (which may not lead back) cost
+// time. A route that would cost the whole shield is not taken, a goal where
+// the worm would slide into a wall is none, and a first move that leaves the
+// head less room than the worm's length is avoided. With no goal in reach
+// the worm keeps to the most room, near its tail.
 class RoutePlanner {
  public:
   // The wanted direction for the coming step; none when every move bounces.
