@@ -16,7 +16,11 @@ class ArrowTarget : public QWidget {
   // The keyboard's choice of column, outlined in the colour of the side to move.
   void SetMark(const QColor& colour);
   void ClearMark();
-  bool Marked() const { return mark_.isValid(); }
+  // The colour of the keyboard's mark; invalid while the arrow has none.
+  const QColor& Mark() const { return mark_; }
+  // The hint's choice of column, lit up behind the arrow.
+  void SetHint(bool hinted);
+  bool Hinted() const { return hinted_; }
 
  signals:
   void DragDrop(int column, Disk disk);
@@ -30,4 +34,5 @@ class ArrowTarget : public QWidget {
   int column_;
   QPixmap picture_;
   QColor mark_;
+  bool hinted_ = false;
 };

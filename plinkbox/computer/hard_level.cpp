@@ -1,0 +1,51 @@
+#include "hard_level.h"
+
+#include <algorithm>
+#include <bit>
+
+namespace {
+
+struct RootResult {
+  int column = -1;
+  int score = -kInfinity;
+};
+
+// Every column among the cells searched to the depth, best first from the
+// column that was best before.
+RootResult SearchRoot(Search& search, const Position& position, Bits cells, int depth,
+                      int bestBefore) {
+  RootResult result;
+  const MoveOrder order = OrderMoves(position, cells, bestBefore);
+  for (int n = 0; n < order.count; ++n) {
+    Position after = position;
+    after.Play(order.columns[n]);
+    const int score = -search.Score(after, depth - 1, -kInfinity, -result.score);
+    if (search.Aborted()) break;
+    if (score > result.score) result = {order.columns[n], score};
+  }
+  return result;
+}
+
+}  // namespace
+
+int ChooseHard(const Position& position, TranspositionTable& table, const SearchLimits& limits,
+               int maxDepth) {
+  const Bits playable = position.PlayableCells();
+  const Bits wins = playable & position.OwnWinningCells();
+  if (wins != 0) return ColumnOfCell(wins);
+  const Bits cells = position.NonLosingCells();
+  // Lost whatever it plays: the other side makes four with its next disk.
+  if (cells == 0) return ColumnOfCell(playable);
+  int best = OrderMoves(position, cells, -1).columns[0];
+  if ((cells & (cells - 1)) == 0) return best;
+
+  Search search(EvaluateThreats, &table, limits);
+  const int depthLeft = std::min(maxDepth, kCells - position.MoveCount());
+  for (int depth = 1; depth <= depthLeft; ++depth) {
+    const RootResult result = SearchRoot(search, position, cells, depth, best);
+    if (search.Aborted()) break;
+    best = result.column;
+    if (IsDecided(result.score)) break;
+  }
+  return best;
+}

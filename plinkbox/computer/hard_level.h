@@ -1,0 +1,11 @@
+#pragma once
+
+#include "position.h"
+#include "search.h"
+#include "transposition_table.h"
+
+// Searches deeper and deeper, up to maxDepth disks, until the limits end it
+// or the game is decided, and keeps the best column of the deepest search
+// that ran to its end. The position must have a free column.
+int ChooseHard(const Position& position, TranspositionTable& table, const SearchLimits& limits,
+               int maxDepth = kCells);

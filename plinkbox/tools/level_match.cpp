@@ -1,0 +1,132 @@
+// Plays matches between the computer's levels and prints their results and
+// how long each level thinks about a move.
+//
+//   plinkbox_level_match [GAMES] [SEED]
+//
+// Every game starts from a random opening of one red and one blue disk; the
+// two levels of a match take red and blue in turns.
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "computer/computer.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// How long a level took for its moves.
+struct MoveTimes {
+  long moves = 0;
+  double totalMs = 0;
+  double slowestMs = 0;
+
+  void Add(double ms) {
+    ++moves;
+    totalMs += ms;
+    slowestMs = std::max(slowestMs, ms);
+  }
+};
+
+// Games a match's first level won and lost, and the draws.
+struct MatchResult {
+  int wins = 0;
+  int losses = 0;
+  int draws = 0;
+};
+
+const char* NameOf(ComputerLevel level) {
+  switch (level) {
+    case ComputerLevel::Easy:
+      return "Easy";
+    case ComputerLevel::Medium:
+      return "Medium";
+    case ComputerLevel::Hard:
+      return "Hard";
+    case ComputerLevel::Off:
+      break;
+  }
+  return "Off";
+}
+
+// Drops one random disk; tells whether it made four.
+bool PlayRandom(Position& position, std::mt19937& random) {
+  std::uniform_int_distribution<int> pick(0, kColumns - 1);
+  int column = pick(random);
+  while (!position.CanPlay(column)) column = pick(random);
+  const bool four = position.IsWinningMove(column);
+  position.Play(column);
+  return four;
+}
+
+// One game from a random opening; +1 when red wins, -1 when blue wins, 0 for a full board.
+int PlayGame(ComputerLevel red, ComputerLevel blue, Computer& redComputer,
+             Computer& blueComputer, std::mt19937& random, MoveTimes times[]) {
+  Position position;
+  PlayRandom(position, random);
+  PlayRandom(position, random);
+  const std::atomic<bool> stop{false};
+  while (position.MoveCount() < kCells) {
+    const bool redMoves = position.MoveCount() % 2 == 0;
+    const ComputerLevel level = redMoves ? red : blue;
+    const Clock::time_point start = Clock::now();
+    const int column = (redMoves ? redComputer : blueComputer).ChooseColumn(level, position, stop);
+    times[static_cast<int>(level)].Add(
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+    if (position.IsWinningMove(column)) return redMoves ? 1 : -1;
+    position.Play(column);
+  }
+  return 0;
+}
+
+MatchResult PlayMatch(ComputerLevel first, ComputerLevel second, int games, std::uint32_t seed,
+                      MoveTimes times[]) {
+  std::mt19937 random(seed);
+  Computer firstComputer(seed + 1);
+  Computer secondComputer(seed + 2);
+  MatchResult result;
+  for (int game = 0; game < games; ++game) {
+    const bool firstIsRed = game % 2 == 0;
+    const int outcome =
+        firstIsRed ? PlayGame(first, second, firstComputer, secondComputer, random, times)
+                   : -PlayGame(second, first, secondComputer, firstComputer, random, times);
+    if (outcome > 0) ++result.wins;
+    if (outcome < 0) ++result.losses;
+    if (outcome == 0) ++result.draws;
+  }
+  return result;
+}
+
+void PrintMatch(ComputerLevel first, ComputerLevel second, int games, const MatchResult& result) {
+  std::printf("%-6s against %-6s %3d games: %3d won, %3d lost, %3d drawn (%.0f %% won)\n",
+              NameOf(first), NameOf(second), games, result.wins, result.losses, result.draws,
+              100.0 * result.wins / games);
+  std::fflush(stdout);
+}
+
+void PrintTimes(const MoveTimes times[]) {
+  for (ComputerLevel level : {ComputerLevel::Easy, ComputerLevel::Medium, ComputerLevel::Hard}) {
+    const MoveTimes& t = times[static_cast<int>(level)];
+    if (t.moves == 0) continue;
+    std::printf("%-6s %6ld moves, %8.3f ms a move on average, slowest %8.3f ms\n",
+                NameOf(level), t.moves, t.totalMs / t.moves, t.slowestMs);
+  }
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const int games = argc > 1 ? std::max(1, std::atoi(argv[1])) : 100;
+  const auto seed = static_cast<std::uint32_t>(argc > 2 ? std::strtoul(argv[2], nullptr, 10) : 1);
+  MoveTimes times[4];
+  const ComputerLevel matches[][2] = {{ComputerLevel::Medium, ComputerLevel::Easy},
+                                      {ComputerLevel::Hard, ComputerLevel::Medium}};
+  for (const auto& match : matches) {
+    PrintMatch(match[0], match[1], games, PlayMatch(match[0], match[1], games, seed, times));
+  }
+  PrintTimes(times);
+  return 0;
+}
