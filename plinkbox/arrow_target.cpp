@@ -6,12 +6,6 @@
 
 #include "disk_image.h"
 
-namespace {
-
-const QColor kHintGlow(255, 255, 255);
-
-}  // namespace
-
 ArrowTarget::ArrowTarget(int column, const QPixmap& picture, QWidget* parent)
     : QWidget(parent), column_(column), picture_(picture) {
   setAcceptDrops(true);
@@ -24,21 +18,9 @@ void ArrowTarget::SetMark(const QColor& colour) {
 
 void ArrowTarget::ClearMark() { SetMark(QColor()); }
 
-void ArrowTarget::SetHint(bool hinted) {
-  if (hinted == hinted_) return;
-  hinted_ = hinted;
-  update();
-}
-
 void ArrowTarget::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setRenderHint(QPainter::Antialiasing);
-  if (hinted_) {
-    QRadialGradient glow(QRectF(rect()).center(), width() * 0.75);
-    glow.setColorAt(0, kHintGlow);
-    glow.setColorAt(1, QColor(255, 255, 255, 0));
-    painter.fillRect(rect(), glow);
-  }
   if (mark_.isValid()) {
     painter.setPen(QPen(mark_, 2));
     painter.setBrush(QColor(255, 255, 255, 90));

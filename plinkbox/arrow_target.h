@@ -18,9 +18,6 @@ class ArrowTarget : public QWidget {
   void ClearMark();
   // The colour of the keyboard's mark; invalid while the arrow has none.
   const QColor& Mark() const { return mark_; }
-  // The hint's choice of column, lit up behind the arrow.
-  void SetHint(bool hinted);
-  bool Hinted() const { return hinted_; }
 
  signals:
   void DragDrop(int column, Disk disk);
@@ -34,5 +31,4 @@ class ArrowTarget : public QWidget {
   int column_;
   QPixmap picture_;
   QColor mark_;
-  bool hinted_ = false;
 };

@@ -202,9 +202,17 @@ void Form1::ShowGame() {
   lblWinner_->setText(QString::fromStdString(game_.WinnerText()));
   frmWinner_->setVisible(game_.WinnerShown());
   lines_->SetWinnerLine(game_.Line());
+  ShowHintCell();
   ShowKeyboardMark();
   mnuComputer_->HintCommand()->setEnabled(EnabledDisk() != nullptr);
   mnuComputer_->UndoCommand()->setEnabled(game_.CanUndo());
+}
+
+// A see-through disk of the side to move in the cell where the hint drops.
+void Form1::ShowHintCell() {
+  const DiskImage* disk = EnabledDisk();
+  if (hintColumn_ == kNoColumn || disk == nullptr) return;
+  image1_[game_.LandingCell(hintColumn_)]->setPixmap(pictures_.HintOf(disk->disk()));
 }
 
 DiskImage* Form1::EnabledDisk() const {
@@ -228,7 +236,6 @@ void Form1::ShowKeyboardMark() {
     } else {
       arrow->ClearMark();
     }
-    arrow->SetHint(disk != nullptr && arrow->column() == hintColumn_);
   }
 }
 
@@ -312,6 +319,7 @@ void Form1::ShowHint() {
       [this](int k) {
         hintColumn_ = k;
         keyColumn_ = k;
+        ShowHintCell();
         ShowKeyboardMark();
       });
 }

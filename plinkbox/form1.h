@@ -57,6 +57,7 @@ class Form1 : public QMainWindow {
   // The move of a disk into column k, whoever dropped it.
   void DropDisk(int k, Disk disk);
   void ShowGame();
+  void ShowHintCell();
   void ShowKeyboardMark();
   void ChooseColumn(int step);
   void DropByKey(int k);

@@ -47,17 +47,21 @@ Search::Search(Evaluation evaluation, TranspositionTable* table, const SearchLim
 int Search::Score(const Position& position, int depth, int alpha, int beta) {
   if (++nodes_ % kClockInterval == 0 && OutOfTime()) aborted_ = true;
   if (aborted_) return 0;
+  const bool useTable = table_ != nullptr && depth >= kTableMinDepth;
+  if (useTable) table_->Prefetch(position.Key());
   const int moveCount = position.MoveCount();
   if ((position.OwnWinningCells() & position.PlayableCells()) != 0) return WinAfter(moveCount + 1);
   const Bits cells = position.NonLosingCells();
   if (cells == 0) return -WinAfter(moveCount + 2);
   if (moveCount >= kCells - 2) return 0;
   if (depth <= 0) return evaluation_(position);
+  // No four comes with the next disk, so a win takes at least two more.
+  beta = std::min(beta, WinAfter(moveCount + 3));
+  if (alpha >= beta) return beta;
 
   const int alphaBefore = alpha;
   const int betaBefore = beta;
   int first = -1;
-  const bool useTable = table_ != nullptr && depth >= kTableMinDepth;
   if (useTable) {
     if (const TableEntry* entry = table_->Find(position.Key())) {
       first = entry->column;
@@ -76,7 +80,11 @@ int Search::Score(const Position& position, int depth, int alpha, int beta) {
   for (int n = 0; n < order.count; ++n) {
     Position after = position;
     after.Play(order.columns[n]);
-    const int score = -Score(after, depth - 1, -beta, -alpha);
+    // The first drop gets the full window; the others only have to show they
+    // are no better, and are searched again when one is.
+    int score = -kInfinity;
+    if (n > 0) score = -Score(after, depth - 1, -alpha - 1, -alpha);
+    if (n == 0 || (score > alpha && score < beta)) score = -Score(after, depth - 1, -beta, -alpha);
     if (aborted_) return 0;
     if (score > best) {
       best = score;

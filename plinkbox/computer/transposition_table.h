@@ -26,6 +26,8 @@ class TranspositionTable {
   // The entry of the position, or nullptr when the table holds none.
   const TableEntry* Find(Bits key) const;
   void Store(const TableEntry& entry);
+  // Starts loading the position's slot, to be found without a wait later.
+  void Prefetch(Bits key) const { __builtin_prefetch(&slots_[SlotOf(key)]); }
 
  private:
   std::size_t SlotOf(Bits key) const;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QMenuBar>
+#include <vector>
 
 #include "form1_fixture.h"
 #include "play.h"
@@ -27,7 +28,17 @@ class ComputerPlay : public Form1Test {
     return -1;
   }
 
-  bool Hinted(int k) const { return form.Arrow(k)->Hinted(); }
+  // The cells that show the hint's see-through disk.
+  std::vector<int> HintCells() const {
+    std::vector<int> cells;
+    for (int i = 0; i < kCells; ++i) {
+      const QImage shown = form.Cell(i)->pixmap().toImage();
+      if (shown == pictures.redHint.toImage() || shown == pictures.blueHint.toImage()) {
+        cells.push_back(i);
+      }
+    }
+    return cells;
+  }
 };
 
 TEST_F(ComputerPlay, TheMenuOffersTheLevelsTheHintAndUndoAfterAbout) {
@@ -222,14 +233,16 @@ TEST_F(ComputerPlay, TheHintMarksHardsColumnForTheSideToMoveUntilTheMove) {
   // Red threatens to complete 42, 43, 44 at 45: blue has to block.
   PlayByKeys("06162");
   QTest::keyClick(&form, Qt::Key_H, Qt::ControlModifier);
-  EXPECT_FALSE(Hinted(3));
+  EXPECT_TRUE(HintCells().empty());
   scheduler.RunAll();
-  for (int k = 0; k < kColumns; ++k) EXPECT_EQ(Hinted(k), k == 3) << k;
+  EXPECT_EQ(HintCells(), std::vector<int>{45});
+  EXPECT_TRUE(ShowsPicture(45, pictures.blueHint));
   // The keys' mark moves there too, so that Return drops into the hinted column.
   EXPECT_EQ(form.Arrow(3)->Mark(), QColor(0, 0, 220));
   QTest::keyClick(&form, Qt::Key_Return);
   EXPECT_EQ(form.game().CellPicture(45), Picture::Blue);
-  for (int k = 0; k < kColumns; ++k) EXPECT_FALSE(Hinted(k)) << k;
+  EXPECT_TRUE(ShowsPicture(45, pictures.blueDisk));
+  EXPECT_TRUE(HintCells().empty());
 }
 
 TEST_F(ComputerPlay, NoHintOnceTheGameIsOver) {

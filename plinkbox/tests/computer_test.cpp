@@ -6,6 +6,7 @@
 
 #include "computer/easy_level.h"
 #include "computer/hard_level.h"
+#include "computer/medium_level.h"
 #include "computer/position.h"
 #include "game.h"
 #include "play.h"
@@ -32,39 +33,35 @@ class Judge {
   // The columns after which the side to move makes four with at most `moves`
   // disks in all, whatever the other side does.
   std::set<int> ForcingColumns(int moves) {
-    std::set<int> columns;
-    for (int column = 0; column < kColumns; ++column) {
-      const int cell = game_.LandingCell(column);
-      if (cell < 0) continue;
-      board_[cell] = mark_;
-      if (MakesFour(cell) || AllRepliesLose(mark_, other_, moves - 1)) columns.insert(column);
-      board_[cell] = "";
-    }
-    return columns;
+    return ColumnsAfter(
+        [&](int cell) { return MakesFour(cell) || AllRepliesLose(mark_, other_, moves - 1); });
   }
 
   // The columns after which the other side cannot force four with at most `moves` disks.
   std::set<int> SafeColumns(int moves) {
+    return ColumnsAfter([&](int) { return !Forces(other_, mark_, moves); });
+  }
+
+  std::set<int> PlayableColumns() {
+    return ColumnsAfter([](int) { return true; });
+  }
+
+ private:
+  // The playable columns where a disk of the side to move passes the test,
+  // given the cell it lands in.
+  template <typename Test>
+  std::set<int> ColumnsAfter(Test test) {
     std::set<int> columns;
     for (int column = 0; column < kColumns; ++column) {
-      const int cell = game_.LandingCell(column);
+      const int cell = Landing(column);
       if (cell < 0) continue;
       board_[cell] = mark_;
-      if (!Forces(other_, mark_, moves)) columns.insert(column);
+      if (test(cell)) columns.insert(column);
       board_[cell] = "";
     }
     return columns;
   }
 
-  std::set<int> PlayableColumns() const {
-    std::set<int> columns;
-    for (int column = 0; column < kColumns; ++column) {
-      if (Landing(column) >= 0) columns.insert(column);
-    }
-    return columns;
-  }
-
- private:
   int Landing(int column) const {
     for (int cell = column + kBottomRow; cell >= 0; cell -= kColumns) {
       if (board_[cell].empty()) return cell;
@@ -135,36 +132,37 @@ TEST(Position, AgreesWithTheGameOnFoursAndFullColumns) {
   }
 }
 
-struct EasyCase {
+struct TacticCase {
   const char* name;
   std::string columns;
   int column;
 };
 
-void PrintTo(const EasyCase& c, std::ostream* out) { *out << c.name; }
+void PrintTo(const TacticCase& c, std::ostream* out) { *out << c.name; }
 
-class EasyLevel : public testing::TestWithParam<EasyCase> {};
+class EasyAndMediumLevels : public testing::TestWithParam<TacticCase> {};
 
-TEST_P(EasyLevel, TakesTheFourOrBlocksTheOtherSidesWhateverItsLuck) {
+TEST_P(EasyAndMediumLevels, TakeTheFourOrBlockTheOtherSidesWhateverTheirLuck) {
   Judge judge(GetParam().columns);
   ASSERT_FALSE(judge.IsOver());
   for (std::uint32_t seed = 0; seed < 20; ++seed) {
     std::mt19937 random(seed);
     EXPECT_EQ(ChooseEasy(judge.ToMove(), random), GetParam().column) << "seed " << seed;
+    EXPECT_EQ(ChooseMedium(judge.ToMove(), random), GetParam().column) << "seed " << seed;
   }
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Positions, EasyLevel,
-    testing::Values(EasyCase{"WinsUpAColumn", "616160", 6},
-                    EasyCase{"WinsAlongTheBottomRow", "001122", 3},
-                    EasyCase{"WinsIntoTheGapOfARow", "061635", 2},
-                    EasyCase{"WinsOnADiagonal", "3102132326", 3},
-                    EasyCase{"WinsRatherThanBlocks", "010101", 0},
-                    EasyCase{"BlocksUpAColumn", "40404", 4},
-                    EasyCase{"BlocksAlongARow", "06162", 3},
-                    EasyCase{"BlocksADiagonal", "310213232", 3}),
-    [](const testing::TestParamInfo<EasyCase>& info) { return std::string(info.param.name); });
+    Positions, EasyAndMediumLevels,
+    testing::Values(TacticCase{"WinsUpAColumn", "616160", 6},
+                    TacticCase{"WinsAlongTheBottomRow", "001122", 3},
+                    TacticCase{"WinsIntoTheGapOfARow", "061635", 2},
+                    TacticCase{"WinsOnADiagonal", "3102132326", 3},
+                    TacticCase{"WinsRatherThanBlocks", "010101", 0},
+                    TacticCase{"BlocksUpAColumn", "40404", 4},
+                    TacticCase{"BlocksAlongARow", "06162", 3},
+                    TacticCase{"BlocksADiagonal", "310213232", 3}),
+    [](const testing::TestParamInfo<TacticCase>& info) { return std::string(info.param.name); });
 
 TEST(EasyLevel, OtherwisePlaysAtRandom) {
   std::mt19937 random(5);
