@@ -31,11 +31,14 @@ struct MoveTimes {
   }
 };
 
-// Games a match's first level won and lost, and the draws.
+// Games a match's first level won and lost, and the draws; also its wins
+// with red and with blue.
 struct MatchResult {
   int wins = 0;
   int losses = 0;
   int draws = 0;
+  int winsAsRed = 0;
+  int winsAsBlue = 0;
 };
 
 const char* NameOf(ComputerLevel level) {
@@ -93,7 +96,10 @@ MatchResult PlayMatch(ComputerLevel first, ComputerLevel second, int games, std:
     const int outcome =
         firstIsRed ? PlayGame(first, second, firstComputer, secondComputer, random, times)
                    : -PlayGame(second, first, secondComputer, firstComputer, random, times);
-    if (outcome > 0) ++result.wins;
+    if (outcome > 0) {
+      ++result.wins;
+      ++(firstIsRed ? result.winsAsRed : result.winsAsBlue);
+    }
     if (outcome < 0) ++result.losses;
     if (outcome == 0) ++result.draws;
   }
@@ -101,9 +107,10 @@ MatchResult PlayMatch(ComputerLevel first, ComputerLevel second, int games, std:
 }
 
 void PrintMatch(ComputerLevel first, ComputerLevel second, int games, const MatchResult& result) {
-  std::printf("%-6s against %-6s %3d games: %3d won, %3d lost, %3d drawn (%.0f %% won)\n",
-              NameOf(first), NameOf(second), games, result.wins, result.losses, result.draws,
-              100.0 * result.wins / games);
+  std::printf(
+      "%-6s against %-6s %3d games: %3d won (%d as red, %d as blue), %3d lost, %3d drawn\n",
+      NameOf(first), NameOf(second), games, result.wins, result.winsAsRed, result.winsAsBlue,
+      result.losses, result.draws);
   std::fflush(stdout);
 }
 
