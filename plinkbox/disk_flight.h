@@ -12,6 +12,8 @@ class DiskFlight : public QLabel {
   Q_OBJECT
 
  public:
+  // How long the disk travels to the arrow, how long it falls, and how long
+  // each picture of its way stays.
   static constexpr int kTravelMs = 250;
   static constexpr int kDropMs = 250;
   static constexpr int kFrameMs = 20;
@@ -24,6 +26,7 @@ class DiskFlight : public QLabel {
   void Stop();
 
  private:
+  // Shows the disk where it is after the milliseconds, and goes on.
   void ShowFrame(int elapsedMs);
   QPoint PlaceAt(int elapsedMs) const;
 

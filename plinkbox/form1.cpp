@@ -208,7 +208,6 @@ void Form1::ShowGame() {
   mnuComputer_->UndoCommand()->setEnabled(game_.CanUndo());
 }
 
-// A see-through disk of the side to move in the cell where the hint drops.
 void Form1::ShowHintCell() {
   const DiskImage* disk = EnabledDisk();
   if (hintColumn_ == kNoColumn || disk == nullptr) return;
@@ -225,8 +224,7 @@ Position Form1::PositionToMove() const {
   return Position::FromBoard(game_.board(), game_.RedDisk().enabled ? kRedMark : kBlueMark);
 }
 
-// The mark follows the keys for the side at the window; none while the
-// computer moves or the game is over.
+// None while the computer moves or the game is over.
 void Form1::ShowKeyboardMark() {
   const DiskImage* disk = EnabledDisk();
   const QColor colour = disk == redDisk_ ? kRedMarkColour : kBlueMarkColour;
@@ -254,7 +252,8 @@ void Form1::keyPressEvent(QKeyEvent* event) {
   const int key = event->key();
   if (key >= Qt::Key_1 && key < Qt::Key_1 + kColumns &&
       (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
-    return DropByKey(key - Qt::Key_1);
+    DropByKey(key - Qt::Key_1);
+    return;
   }
   switch (key) {
     case Qt::Key_Left:

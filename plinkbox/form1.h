@@ -56,22 +56,32 @@ class Form1 : public QMainWindow {
   void CentreOnScreen();
   // The move of a disk into column k, whoever dropped it.
   void DropDisk(int k, Disk disk);
+  // Shows the game's state in the controls and the commands.
   void ShowGame();
+  // A see-through disk of the side to move where the last hint drops.
   void ShowHintCell();
+  // Outlines the keyboard's column in the colour of the side to move.
   void ShowKeyboardMark();
+  // Moves the keyboard's column by the step.
   void ChooseColumn(int step);
+  // The disk of the side to move dropped into column k by a key.
   void DropByKey(int k);
   DiskImage* EnabledDisk() const;
   // The board as the side to move sees it.
   Position PositionToMove() const;
 
+  // Off during the computer's move gives blue back to the player; a level
+  // takes blue's turn when blue is to move.
   void ChooseLevel(ComputerLevel level);
   // Lets the computer take blue's turn when it plays blue and blue is to move.
   void StartComputerMove();
+  // The computer's disk travels to the arrow of column k, then drops there.
   void FlyComputerDisk(int k);
   // Drops the hint or the computer's move under way.
   void StopComputer();
+  // Shows where the hard level would drop the disk of the side to move.
   void ShowHint();
+  // Takes back the last move; against the computer the last one of each side.
   void UndoMove();
 
   Alerts& alerts_;

@@ -41,7 +41,6 @@ class Search {
   int Score(const Position& position, int depth, int alpha, int beta);
   // Whether the limits cut the search short; its scores then mean nothing.
   bool Aborted() const { return aborted_; }
-  std::int64_t Nodes() const { return nodes_; }
 
  private:
   bool OutOfTime();
