@@ -26,6 +26,13 @@ RootResult SearchRoot(Search& search, const Position& position, Bits cells, int 
   return result;
 }
 
+// Each search takes longer than all those before it together: one begun
+// after half the time would not end in time.
+bool TimeForDeeper(const SearchLimits& limits, SearchLimits::Clock::time_point start) {
+  if (limits.deadline == SearchLimits::Clock::time_point::max()) return true;
+  return SearchLimits::Clock::now() - start < (limits.deadline - start) / 2;
+}
+
 }  // namespace
 
 int ChooseHard(const Position& position, TranspositionTable& table, const SearchLimits& limits,
@@ -39,13 +46,14 @@ int ChooseHard(const Position& position, TranspositionTable& table, const Search
   int best = OrderMoves(position, cells, -1).columns[0];
   if ((cells & (cells - 1)) == 0) return best;
 
+  const SearchLimits::Clock::time_point start = SearchLimits::Clock::now();
   Search search(EvaluateThreats, &table, limits);
   const int depthLeft = std::min(maxDepth, kCells - position.MoveCount());
   for (int depth = 1; depth <= depthLeft; ++depth) {
     const RootResult result = SearchRoot(search, position, cells, depth, best);
     if (search.Aborted()) break;
     best = result.column;
-    if (IsDecided(result.score)) break;
+    if (IsDecided(result.score) || !TimeForDeeper(limits, start)) break;
   }
   return best;
 }

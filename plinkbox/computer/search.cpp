@@ -10,7 +10,7 @@ constexpr int kMiddleFirst[kColumns] = {3, 2, 4, 1, 5, 0, 6};
 // than to look up.
 constexpr int kTableMinDepth = 2;
 // How many positions pass between two looks at the clock.
-constexpr std::int64_t kClockInterval = 1024;
+constexpr std::int64_t kClockInterval = 256;
 
 TableEntry::Bound BoundOf(int score, int alpha, int beta) {
   if (score <= alpha) return TableEntry::Bound::Upper;
