@@ -1,10 +1,10 @@
 #include "hard_level.h"
 
 #include <algorithm>
-#include <bit>
 
 namespace {
 
+// The best column at the top of the search, with its score.
 struct RootResult {
   int column = -1;
   int score = -kInfinity;

@@ -43,6 +43,7 @@ class Search {
   bool Aborted() const { return aborted_; }
 
  private:
+  // Whether the deadline has passed or the search was asked to stop.
   bool OutOfTime();
 
   Evaluation evaluation_;
