@@ -10,8 +10,8 @@ struct RootResult {
   int score = -kInfinity;
 };
 
-// Every column among the cells searched to the depth, best first from the
-// column that was best before.
+// Every column among the cells searched to the depth, the one that was best
+// before first; when the limits cut it short, the best of those it finished.
 RootResult SearchRoot(Search& search, const Position& position, Bits cells, int depth,
                       int bestBefore) {
   RootResult result;
@@ -51,9 +51,10 @@ int ChooseHard(const Position& position, TranspositionTable& table, const Search
   const int depthLeft = std::min(maxDepth, kCells - position.MoveCount());
   for (int depth = 1; depth <= depthLeft; ++depth) {
     const RootResult result = SearchRoot(search, position, cells, depth, best);
-    if (search.Aborted()) break;
-    best = result.column;
-    if (IsDecided(result.score) || !TimeForDeeper(limits, start)) break;
+    // A search cut short has still scored its first columns, the best before
+    // among them, to the full depth.
+    if (result.column >= 0) best = result.column;
+    if (search.Aborted() || IsDecided(result.score) || !TimeForDeeper(limits, start)) break;
   }
   return best;
 }

@@ -6,7 +6,7 @@
 
 // Searches deeper and deeper, up to maxDepth disks, until the limits end it,
 // the game is decided or a deeper search could not end in the time left, and
-// keeps the best column of the deepest search that ran to its end. The
-// position must have a free column.
+// keeps the best column of the deepest search. The position must have a free
+// column.
 int ChooseHard(const Position& position, TranspositionTable& table, const SearchLimits& limits,
                int maxDepth = kCells);

@@ -10,6 +10,7 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <string>
 
 #include "computer/computer.h"
@@ -18,18 +19,24 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-// How long a level took for its moves.
+// How long a level took for its moves, on the clock and in processor time:
+// on a busy machine the two part.
 struct MoveTimes {
   long moves = 0;
   double totalMs = 0;
   double slowestMs = 0;
+  double processorMs = 0;
 
-  void Add(double ms) {
+  void Add(double ms, double processor) {
     ++moves;
     totalMs += ms;
     slowestMs = std::max(slowestMs, ms);
+    processorMs += processor;
   }
 };
+
+// The processor time this program has used, in milliseconds.
+double ProcessorMs() { return 1000.0 * static_cast<double>(std::clock()) / CLOCKS_PER_SEC; }
 
 // Games a match's first level won and lost, and the draws; also its wins
 // with red and with blue.
@@ -76,9 +83,11 @@ int PlayGame(ComputerLevel red, ComputerLevel blue, Computer& redComputer,
     const bool redMoves = position.MoveCount() % 2 == 0;
     const ComputerLevel level = redMoves ? red : blue;
     const Clock::time_point start = Clock::now();
+    const double processorStart = ProcessorMs();
     const int column = (redMoves ? redComputer : blueComputer).ChooseColumn(level, position, stop);
     times[static_cast<int>(level)].Add(
-        std::chrono::duration<double, std::milli>(Clock::now() - start).count());
+        std::chrono::duration<double, std::milli>(Clock::now() - start).count(),
+        ProcessorMs() - processorStart);
     if (position.IsWinningMove(column)) return redMoves ? 1 : -1;
     position.Play(column);
   }
@@ -118,8 +127,9 @@ void PrintTimes(const MoveTimes times[]) {
   for (ComputerLevel level : {ComputerLevel::Easy, ComputerLevel::Medium, ComputerLevel::Hard}) {
     const MoveTimes& t = times[static_cast<int>(level)];
     if (t.moves == 0) continue;
-    std::printf("%-6s %6ld moves, %8.3f ms a move on average, slowest %8.3f ms\n",
-                NameOf(level), t.moves, t.totalMs / t.moves, t.slowestMs);
+    std::printf(
+        "%-6s %6ld moves, %8.3f ms a move on average (%8.3f ms of processor), slowest %8.3f ms\n",
+        NameOf(level), t.moves, t.totalMs / t.moves, t.processorMs / t.moves, t.slowestMs);
   }
 }
 
