@@ -8,7 +8,7 @@
 inline constexpr int kMediumDepth = 4;
 // How much worse than the best a column may score and still be chosen, unless
 // the best is a forced result: the medium level's positional slips.
-inline constexpr int kMediumMargin = 10;
+inline constexpr int kMediumMargin = 15;
 
 // Looks kMediumDepth disks ahead with the plain evaluation and picks at random
 // among the columns that score within kMediumMargin of the best. The position
