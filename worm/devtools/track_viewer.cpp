@@ -1,4 +1,5 @@
 #include "core/bonus_icons.h"
+#include "load_track.h"
 #include "core/draw_track.h"
 #include "core/frm_worm.h"
 #include "core/slide_headline.h"
@@ -15,24 +16,10 @@ namespace {
 
 const QString Caption = QStringLiteral("Track viewer");
 
-bool LoadDatabase(frmWorm& form, int track) {
-  const QString path = form.TrackPath + QStringLiteral("Vora.wdb");
-  const DatabaseFileResult read = ReadDatabaseFile(path, form.Database);
-  QString problem = read.Message;
-  if (read.Ok && (track < 1 || track > form.Database.TrackCount))
-    problem = QStringLiteral("\"%1\" has no track %2.").arg(path).arg(track);
-  if (problem.isEmpty())
-    return true;
-  form.System.ShowCursor(true);
-  form.System.MessageBox(problem, Caption, MessageButtons::Ok, MessageIcon::Critical);
-  return false;
-}
-
 // Counts every resource up and round again, one step per half second; a
 // bonus picture joins the row every third step.
 [[noreturn]] void ChangeStatus(frmWorm& form) {
-  PlayerResources& values = form.Resources;
-  BonusIconRow row;
+  PlayState& values = form.Play;
   for (int step = 0;; ++step) {
     values.Keys = {std::uint8_t(step % 4), std::uint8_t(step / 2 % 4), std::uint8_t(step % 12)};
     values.Shield = std::uint8_t(10 - step % 11);
@@ -42,13 +29,13 @@ bool LoadDatabase(frmWorm& form, int track) {
     for (std::uint8_t item = StatusYellowKeys; item <= StatusHiddenBonus; ++item)
       form.UpdateStatus(item);
     if (step % 3 == 0)
-      AddBonusIcon(form, row, std::uint8_t(52 + step / 3 % 5));
+      AddBonusIcon(form, std::uint8_t(52 + step / 3 % 5));
     form.WaitMs(500);
   }
 }
 
 void ShowTrack(frmWorm& form, int track) {
-  if (!LoadDatabase(form, track)) {
+  if (!LoadTrack(form, form.TrackPath + QStringLiteral("Vora.wdb"), track, Caption)) {
     form.ExitProgram();
     return;
   }

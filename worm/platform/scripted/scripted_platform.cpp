@@ -6,6 +6,9 @@
 
 namespace {
 
+// The simulated time one yield of a polling loop takes.
+constexpr std::int64_t YieldMs = 1;
+
 QString SettingPath(const QString& application, const QString& section, const QString& key) {
   return application + '/' + section + '/' + key;
 }
@@ -81,6 +84,12 @@ void ScriptedPlatform::WaitFor(int ms) {
 }
 
 void ScriptedPlatform::PumpEvents() { ThrowIfClosed(); }
+
+void ScriptedPlatform::YieldToEvents() {
+  ++Yields;
+  Now += YieldMs;
+  ThrowIfClosed();
+}
 
 bool ScriptedPlatform::KeypadHeld(KeypadKey key) {
   return std::any_of(keyHolds_.begin(), keyHolds_.end(), [&](const KeyHold& hold) {
