@@ -3,7 +3,7 @@
 #include "core/label.h"
 #include "core/picture_box.h"
 #include "core/platform.h"
-#include "core/player_resources.h"
+#include "core/play_state.h"
 #include "core/progress_bar.h"
 #include "core/surface.h"
 #include "core/timer.h"
@@ -50,7 +50,7 @@ class frmWorm {
   void YieldToEvents();
   void PlaySoundEffect(std::uint8_t number);
   // Status strip: shows (non-zero) or hides (zero) its seven controls, and
-  // copies one item of Resources into its control (items 1..7).
+  // copies one item of Play into its control (items 1..7).
   void Display(std::int16_t show);
   void UpdateStatus(std::uint8_t item);
   // Music: "Play", "Pause" (again: resume), "Stop" and "Check" (restart a
@@ -126,7 +126,7 @@ class frmWorm {
   std::array<bool, 2> HeadlineShown{};
   std::int16_t CurrentTrack = 0;
   TrackDatabase Database;
-  PlayerResources Resources;
+  PlayState Play;
 
  private:
   void PlaceStatusItems();

@@ -15,100 +15,100 @@ const Shades Green{'G', 'g', 'h'};
 const Shades Blue{'C', 'u', 'c'};
 const Shades Grey{'e', 'd', 'm'};
 const Shades Fire{'O', 'o', 'y'};
-const Shades Flash{'y', 'w', 'w'};
+const Shades Flash{'o', 'y', 'w'};
 
-constexpr int Dirt = 0;
-constexpr int Darkness = 5;
+// What a block's picture stands on: a tile of its own, which looks the same on
+// every ground around it, or the empty slot of the headline's bonus row.
+enum class Base
+{
+    Plinth,
+    BonusSlot
+};
 
 struct BlockLook
 {
     int code;
     PixelArt art;
     Shades shades;
-    int ground;
+    Base base = Base::Plinth;
 };
 
 std::vector<BlockLook> blockLooks(const ArtBook& arts)
 {
     const PixelArt oneWay = arts.art("oneway_up");
     return {
-        {9, swirlArt(), Green, Dirt},
-        {10, swirlArt(), Grey, Dirt},
-        {11, arts.art("key"), Yellow, Dirt},
-        {12, arts.art("key"), Red, Dirt},
-        {13, arts.art("key"), Purple, Dirt},
-        {14, arts.art("scuba"), Grey, Dirt},
-        {15, arts.art("lavashoes"), Grey, Dirt},
-        {16, arts.art("popcorn"), Grey, Dirt},
-        {17, arts.art("apple"), Grey, Dirt},
-        {18, arts.art("banana"), Grey, Dirt},
-        {19, arts.art("cake"), Grey, Dirt},
-        {20, arts.art("hamburger"), Grey, Dirt},
-        {21, arts.art("mushroom"), Grey, Dirt},
-        {22, portalArt(), White, Dirt},
-        {23, portalArt(), Green, Dirt},
-        {24, portalArt(), Blue, Dirt},
-        {25, spinnerArt(), Grey, Dirt},
-        {26, arts.art("door"), Yellow, Dirt},
-        {27, arts.art("door"), Red, Dirt},
-        {28, arts.art("door"), Purple, Dirt},
-        {29, turnedClockwise(oneWay, 2), Grey, Dirt},
-        {30, turnedClockwise(oneWay, 3), Grey, Dirt},
-        {31, oneWay, Grey, Dirt},
-        {32, turnedClockwise(oneWay, 1), Grey, Dirt},
-        {33, arts.art("wall_hard"), Grey, Dirt},
-        {34, arts.art("wall_soft"), Grey, Dirt},
-        {35, arts.art("ironplate_hard"), Grey, Dirt},
-        {36, arts.art("ironplate_soft"), Grey, Dirt},
-        {37, arts.art("rock_hard"), Grey, Dirt},
-        {38, arts.art("fence_hard"), Grey, Dirt},
-        {39, arts.art("parking"), Grey, Dirt},
-        {43, arts.art("pole_hard"), Grey, Dirt},
-        {44, arts.art("pole_soft"), Grey, Dirt},
-        {45, arts.art("tree_hard"), Grey, Dirt},
-        {46, arts.art("tree_soft"), Grey, Dirt},
-        {47, arts.art("rock_soft"), Grey, Dirt},
-        {48, arts.art("fence_soft"), Grey, Dirt},
-        {50, swirlArt(), Fire, Dirt},
-        {51, arts.art("used_bonus"), Grey, Dirt},
-        {52, arts.art("extra_life"), Grey, Darkness},
-        {53, arts.art("breaking_pads"), Grey, Darkness},
-        {54, arts.art("shield"), Grey, Darkness},
-        {55, swirlArt(), Fire, Darkness},
-        {56, arts.art("shorter_worm"), Grey, Darkness},
-        {57, turnedClockwise(swirlArt(), 1), Flash, Dirt},
+        {Blocks::WormholeStart, swirlArt(), Green},
+        {Blocks::WormholeExit, gratedExitArt(), Fire},
+        {Blocks::YellowKey, arts.art("key"), Yellow},
+        {Blocks::RedKey, arts.art("key"), Red},
+        {Blocks::PurpleKey, arts.art("key"), Purple},
+        {Blocks::ScubaGear, arts.art("scuba"), Grey},
+        {Blocks::Lavashoes, arts.art("lavashoes"), Grey},
+        {Blocks::Popcorn, arts.art("popcorn"), Grey},
+        {Blocks::Apple, arts.art("apple"), Grey},
+        {Blocks::Banana, arts.art("banana"), Grey},
+        {Blocks::Cake, arts.art("cake"), Grey},
+        {Blocks::Hamburger, arts.art("hamburger"), Grey},
+        {Blocks::Mushroom, arts.art("mushroom"), Grey},
+        {Blocks::WhitePortal, portalArt(), White},
+        {Blocks::GreenPortal, portalArt(), Green},
+        {Blocks::BluePortal, portalArt(), Blue},
+        {Blocks::Spinner, spinnerArt(), Grey},
+        {Blocks::YellowDoor, arts.art("door"), Yellow},
+        {Blocks::RedDoor, arts.art("door"), Red},
+        {Blocks::PurpleDoor, arts.art("door"), Purple},
+        {Blocks::OnewayDown, turnedClockwise(oneWay, 2), Grey},
+        {Blocks::OnewayLeft, turnedClockwise(oneWay, 3), Grey},
+        {Blocks::OnewayUp, oneWay, Grey},
+        {Blocks::OnewayRight, turnedClockwise(oneWay, 1), Grey},
+        {Blocks::WallHard, arts.art("wall_hard"), Grey},
+        {Blocks::WallSoft, arts.art("wall_soft"), Grey},
+        {Blocks::IronplateHard, arts.art("ironplate_hard"), Grey},
+        {Blocks::IronplateSoft, arts.art("ironplate_soft"), Grey},
+        {Blocks::RockHard, arts.art("rock_hard"), Grey},
+        {Blocks::FenceHard, arts.art("fence_hard"), Grey},
+        {Blocks::Parking, arts.art("parking"), Grey},
+        {Blocks::PoleHard, arts.art("pole_hard"), Grey},
+        {Blocks::PoleSoft, arts.art("pole_soft"), Grey},
+        {Blocks::TreeHard, arts.art("tree_hard"), Grey},
+        {Blocks::TreeSoft, arts.art("tree_soft"), Grey},
+        {Blocks::RockSoft, arts.art("rock_soft"), Grey},
+        {Blocks::FenceSoft, arts.art("fence_soft"), Grey},
+        {Blocks::OpenExit, swirlArt('w'), Fire},
+        {Blocks::UsedBonus, arts.art("used_bonus"), Grey},
+        {BlockPictures::ExtraLife, arts.art("extra_life"), Grey, Base::BonusSlot},
+        {BlockPictures::BreakingPads, arts.art("breaking_pads"), Grey, Base::BonusSlot},
+        {BlockPictures::Shield, arts.art("shield"), Grey, Base::BonusSlot},
+        {BlockPictures::OpenExits, exitBurstArt(), Fire, Base::BonusSlot},
+        {BlockPictures::ShorterWorm, arts.art("shorter_worm"), Grey, Base::BonusSlot},
+        {Blocks::ExitFlash, turnedClockwise(swirlArt('w'), 1), Flash},
     };
 }
 
-// The closed exit carries a red bar across its swirl.
-void markClosed(QImage& cell, const Palette& palette)
+// The slate tile of art/blocks.txt that items and obstacles are drawn on.
+QImage plinth(const ArtBook& arts, const Palette& palette)
 {
-    for (int x = 2; x <= 9; ++x) {
-        cell.setPixel(x, 5, palette.rgb('r'));
-        cell.setPixel(x, 6, palette.rgb('R'));
-    }
-    cell.setPixel(1, 5, palette.rgb('k'));
-    cell.setPixel(1, 6, palette.rgb('k'));
-    cell.setPixel(10, 5, palette.rgb('k'));
-    cell.setPixel(10, 6, palette.rgb('k'));
+    QImage cell(CellSize, CellSize, QImage::Format_RGB32);
+    cell.fill(palette.rgb('k'));
+    drawArt(cell, arts.art("plinth"), 0, 0, palette);
+    return cell;
 }
 
 } // namespace
 
 QImage blockPicture(int code, const ArtBook& arts, const Palette& palette)
 {
-    if (isGroundCode(code))
+    if (IsGroundCode(code))
         return groundTile(code, palette);
     for (const BlockLook& look : blockLooks(arts)) {
         if (look.code != code)
             continue;
-        QImage cell = groundTile(look.ground, palette);
+        QImage cell = look.base == Base::Plinth ? plinth(arts, palette)
+                                                : groundTile(BlockPictures::EmptyBonusSlot, palette);
         drawArt(cell, look.art, 0, 0, palette, look.shades);
-        if (code == 10)
-            markClosed(cell, palette);
         return cell;
     }
-    return groundTile(Dirt, palette); // codes no block uses
+    return groundTile(Blocks::Dirt, palette); // codes no block uses
 }
 
 QImage makeBlockSheet(const ArtBook& arts, const Palette& palette)
