@@ -51,9 +51,9 @@ void TellSaveFailed(frmWorm& form, const QString& problem) {
 
 void SaveGame(frmWorm& form, RunningGame& game) {
   SavedGame& saved = game.Saved;
-  saved.Lives = form.Resources.Lives;
-  saved.Shield = form.Resources.Shield;
-  saved.Breaks = form.Resources.Breaks;
+  saved.Lives = form.Play.Lives;
+  saved.Shield = form.Play.Shield;
+  saved.Breaks = form.Play.Breaks;
   saved.DatabaseName = game.ChosenDatabase;
   saved.SaveCounter = form.Database.SaveCounter;
   saved.TracksCompleted = game.TracksCompleted;

@@ -21,7 +21,7 @@ enum PauseItem : std::uint8_t {
 
 // The pause picture wiped over the play area, its four items chosen with
 // stick or keypad and fire. Saving (right) writes the running game with the
-// lives, shield and breaking pads of form.Resources and the loaded
+// lives, shield and breaking pads of form.Play and the loaded
 // database's save counter to TrackPath + game.ChosenDatabase + ".wsf" and
 // shows message 6, or tells the player that it failed; the pause screen
 // stays. Down shows InfoScreen. The track comes back on either answer.

@@ -16,9 +16,9 @@ class PauseScreenTest : public ScreenFixture {
     QDir().mkpath(form.TrackPath);
     form.picPlayField.Move(2, 36, 636, 444);
     PlayFieldDc(form).Fill(QColor::fromRgb(Track));
-    form.Resources.Lives = 4;
-    form.Resources.Shield = 6;
-    form.Resources.Breaks = 1;
+    form.Play.Lives = 4;
+    form.Play.Shield = 6;
+    form.Play.Breaks = 1;
     form.Database.SaveCounter = 77;
     game.ChosenDatabase = "Vora";
     game.TracksCompleted = 3;
