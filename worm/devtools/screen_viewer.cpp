@@ -5,6 +5,7 @@
 #include "core/draw_track.h"
 #include "core/frm_worm.h"
 #include "core/slide_headline.h"
+#include "load_track.h"
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
@@ -32,8 +33,8 @@ const char* const Usage =
 
 // Track 1 of "Vora.wdb" in play, the headline and status shown.
 bool ShowPlay(frmWorm& form) {
-  if (!ReadDatabaseFile(form.TrackPath + QStringLiteral("Vora.wdb"), form.Database).Ok ||
-      form.Database.TrackCount < 1)
+  if (!LoadTrack(form, form.TrackPath + QStringLiteral("Vora.wdb"), 1,
+                 QStringLiteral("Screen viewer")))
     return false;
   form.Play.Lives = 3;
   form.Play.Shield = 7;
