@@ -74,6 +74,11 @@ void WaitUntilReleased(InputReader& input) {
 }
 
 void ShowFullScreen(frmWorm& form, const QString& picture, const QString& clip) {
+  PrepareFullScreen(form, picture, clip);
+  WipeInFullScreen(form);
+}
+
+void PrepareFullScreen(frmWorm& form, const QString& picture, const QString& clip) {
   form.picDummy.LoadPicture(form.PicturePath + picture);
   form.picMiscClip.LoadPicture(form.PicturePath + clip);
   form.DummyDC = &form.picDummy.Dc();
@@ -83,8 +88,11 @@ void ShowFullScreen(frmWorm& form, const QString& picture, const QString& clip) 
   playField.ClearPicture();
   playField.SetVisible(true);
   playField.Refresh();
+}
+
+void WipeInFullScreen(frmWorm& form) {
   WipeScreen(form, true, ScreenMain);
-  playField.KeepScreen();
+  form.picPlayField.KeepScreen();
 }
 
 void LeaveFullScreen(frmWorm& form) {

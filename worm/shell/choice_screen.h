@@ -28,10 +28,14 @@ void WaitForFireWithMusic(frmWorm& form, InputReader& input);
 // Polls until every joystick button and keypad 0 are up.
 void WaitUntilReleased(InputReader& input);
 
-// A full-screen choice screen comes up: the picture file in picDummy, the
-// clip file in picMiscClip, the playfield black at (0, 0, 640, 480), then
-// the picture wiped in and kept as the playfield's background.
+// A full-screen choice screen comes up: PrepareFullScreen, then
+// WipeInFullScreen.
 void ShowFullScreen(frmWorm& form, const QString& picture, const QString& clip);
+// The picture file in picDummy, the clip file in picMiscClip, the drawing
+// handles taken, the playfield black at (0, 0, 640, 480) and visible.
+void PrepareFullScreen(frmWorm& form, const QString& picture, const QString& clip);
+// picDummy wiped in and kept as the playfield's background picture.
+void WipeInFullScreen(frmWorm& form);
 // The screen goes: wiped to black, the playfield hidden, cleared and parked
 // at (98, 416, 81, 33).
 void LeaveFullScreen(frmWorm& form);
