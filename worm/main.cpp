@@ -2,6 +2,7 @@
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
+#include "shell/main_menu.h"
 
 #include <QApplication>
 #include <QStringList>
@@ -19,6 +20,19 @@ int main(int argc, char** argv) {
   GameWindow window(form);
   AttachGameWindow(platform, form, window);
   window.OnActivate = [&form] { form.RunEvent([&form] { form.Form_Activate(); }); };
+  MainMenu menu(form, [&form] {
+    // Until the editor is built: a notice, then the menu again (or the end,
+    // when the program was started on a database).
+    form.System.ShowCursor(true);
+    form.System.MessageBox(QStringLiteral("The track editor is not available yet."),
+                           QStringLiteral("The Vora"), MessageButtons::Ok,
+                           MessageIcon::Exclamation);
+    form.System.ShowCursor(false);
+    if (form.CommandLine.isEmpty())
+      form.tmrMainMenu.SetEnabled(true);
+    else
+      form.ExitProgram();
+  });
 
   if (!form.Form_Load(arguments.join(' '))) return 1;
   window.Open(windowed);

@@ -79,6 +79,7 @@ class GameFixture : public PlayFixture {
 
   void Watch() {
     RecordMessage();
+    if (OnEachWait) OnEachWait();
     if (OnTrackRunning && Playing() && !messages.empty() && messages.back() == 1)
       std::exchange(OnTrackRunning, nullptr)();
     if (!entryFrom_ && SoundPlayedSince(SoundFanfare2)) ScheduleEntry();
@@ -125,6 +126,8 @@ class GameFixture : public PlayFixture {
   bool TunePlayed(const QString& file) const { return Music().contains(form.SoundPath + file); }
 
   bool AnswerScreens = true;
+  // Called on every wait and yield.
+  std::function<void()> OnEachWait;
   // Called once, as soon as a track runs after its start message.
   std::function<void()> OnTrackRunning;
   std::vector<int> messages;
