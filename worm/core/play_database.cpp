@@ -10,6 +10,7 @@
 #include "shell/high_score_screen.h"
 #include "shell/running_game.h"
 #include "shell/show_message.h"
+#include "shell/status_display.h"
 
 #include <algorithm>
 
@@ -137,6 +138,7 @@ TrackResult DatabaseGame::PlayOnce(std::uint8_t track) {
 bool DatabaseGame::LoseLife() {
   PlayState& play = form_.Play;
   if (play.Lives > 0) --play.Lives;
+  form_.UpdateStatus(StatusLives);
   if (play.Lives == 0) return false;
   ShowMessage(form_, MessageX, MessageY, MessageLifeLost);
   play.Shield = form_.Database.Settings.Shield;

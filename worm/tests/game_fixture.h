@@ -92,7 +92,10 @@ class GameFixture : public PlayFixture {
     if (number == 1 && (messages.empty() || messages.back() != 1))
       starts.push_back({form.Database.PlayCopy().Name, form.Play.Lives, form.Play.Shield,
                         form.Play.Breaks});
-    if (messages.empty() || messages.back() != number) messages.push_back(number);
+    if (messages.empty() || messages.back() != number) {
+      messages.push_back(number);
+      livesShown.push_back(form.lblLives.Caption());
+    }
   }
 
   bool SoundPlayedSince(int number) {
@@ -131,6 +134,7 @@ class GameFixture : public PlayFixture {
   // Called once, as soon as a track runs after its start message.
   std::function<void()> OnTrackRunning;
   std::vector<int> messages;
+  std::vector<QString> livesShown;  // the lives label as each message came
   std::vector<TrackStart> starts;
 
  private:

@@ -143,6 +143,8 @@ TEST_F(PlayDatabaseTest, ContinuedGameStartsOnTheSavedTrackThenUsesTheSettings) 
       {"Finish", 2, 3, 1}, {"Kill", 2, 3, 1}, {"Kill", 1, 1, 4}};
   EXPECT_EQ(starts, expected);
   EXPECT_EQ(messages, (std::vector<int>{1, 3, 1, 2, 1, 4}));
+  // The lives label counts each lost life at once.
+  EXPECT_EQ(livesShown, (std::vector<QString>{"2", "2", "2", "1", "1", "0"}));
   EXPECT_EQ(ReadHighScoreFile(HighScorePath())[0].Score, 6);
   EXPECT_FALSE(form.Play.ResumeGame);
 }
