@@ -17,6 +17,9 @@ namespace {
 
 constexpr std::int16_t MessageX = 223;
 constexpr std::int16_t MessageY = 280;
+// A pass of the idle menu: short enough for the stick and keys to answer
+// at once, long enough for the waiting menu to cost next to no CPU.
+constexpr std::int16_t MenuPassMs = 10;
 const QString NoDatabase = QStringLiteral("Empty");
 
 }  // namespace
@@ -54,7 +57,8 @@ MainMenu::Choice MainMenu::RunLoop() {
   InputReader input(form_);
   centreLit_ = false;
   for (;;) {
-    const InputSample& sample = input.Next();
+    form_.WaitMs(MenuPassMs);
+    const InputSample& sample = input.Sample();
     Choice choice = Choice::None;
     if (sample.Up())
       choice = HoldItem(input, MenuItemHighScores, &InputSample::Up);
