@@ -74,6 +74,7 @@ TrackResult PlayLoop::Run() {
 }
 
 bool PlayLoop::Start() {
+  if (track_ < 1 || std::size_t{track_} >= form_.Database.Tracks.size()) return false;
   TrackRecord& playCopy = form_.Database.PlayCopy();
   const std::optional<CellPosition> start = PickStartCell(form_.System, form_.Database.Tracks[track_]);
   if (!start) return false;
@@ -280,8 +281,7 @@ void PlayLoop::MoveTail(bool first) {
 }
 
 void PlayLoop::Move() {
-  worm_.RepeatMove = true;
-  for (int moves = 0; worm_.RepeatMove && moves < MaxMovesPerStep; ++moves) {
+  do {
     worm_.RepeatMove = false;
     worm_.PrevHead = worm_.Head;
     if (!Slides(worm_.GroundGroup)) worm_.MoveDirection = worm_.WantedDirection;
@@ -294,7 +294,7 @@ void PlayLoop::Move() {
       if (++exitSteps_ >= worm_.LengthTarget) worm_.Finished = true;
       baseDelay_ = std::max(baseDelay_ - 1, FastestDelay);
     }
-  }
+  } while (worm_.RepeatMove);
 }
 
 void PlayLoop::DrawAndRecord() {

@@ -12,7 +12,7 @@ struct RunningGame;
 
 // How a track ended.
 enum TrackResult : std::uint8_t {
-  TrackNotPlayable = 0,  // the track has no start cell; nothing was shown or changed
+  TrackNotPlayable = 0,  // no such track, or it has no start cell; nothing was shown or changed
   TrackFinished = 1,     // the worm went into an exit and its tail followed
   TrackKilled = 2,
   TrackQuit = 3,  // quit from the pause screen, or pause while testing in the editor

@@ -1,4 +1,5 @@
 #include "core/frm_worm.h"
+#include "load_track.h"
 #include "core/worm_play.h"
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
@@ -23,21 +24,6 @@ QString DatabasePath(const frmWorm& form, const QString& database) {
   return form.TrackPath + database + QStringLiteral(".wdb");
 }
 
-bool LoadDatabase(frmWorm& form, const QString& path, int track) {
-  QString problem;
-  if (!QFileInfo::exists(path)) {
-    problem = QStringLiteral("\"%1\" does not exist.").arg(path);
-  } else if (const DatabaseFileResult read = ReadDatabaseFile(path, form.Database); !read.Ok) {
-    problem = read.Message;
-  } else if (track < 1 || track > form.Database.TrackCount) {
-    problem = QStringLiteral("\"%1\" has no track %2.").arg(path).arg(track);
-  }
-  if (problem.isEmpty()) return true;
-  form.System.ShowCursor(true);
-  form.System.MessageBox(problem, Caption, MessageButtons::Ok, MessageIcon::Critical);
-  return false;
-}
-
 // The message that follows a track in a game.
 void ShowResult(frmWorm& form, TrackResult result) {
   if (result == TrackFinished) ShowMessage(form, 210, 230, MessageTrackDone);
@@ -46,7 +32,7 @@ void ShowResult(frmWorm& form, TrackResult result) {
 
 void PlayOneTrack(frmWorm& form, const QString& path, int track) {
   int exitCode = 1;
-  if (LoadDatabase(form, path, track)) {
+  if (LoadTrack(form, path, track, Caption)) {
     form.picPlayField.Move(2, 36, 636, 444);
     form.NewGame = true;
     RunningGame game;

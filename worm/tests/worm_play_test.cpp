@@ -2,6 +2,9 @@
 #include "play_fixture.h"
 #include "shell/running_game.h"
 
+#include <QFileInfo>
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <optional>
 
@@ -186,6 +189,7 @@ TEST_F(WormPlayTest, TrackWithoutStartIsNotPlayed) {
   EXPECT_EQ(PlayCopy(), before);
   EXPECT_EQ(PlayFieldDc(form).Image(), screen);
   EXPECT_TRUE(form.NewGame);
+  for (std::uint8_t missing : {0, 2, 255}) EXPECT_EQ(WormPlay(form, missing, game), TrackNotPlayable);
 }
 
 TEST_F(WormPlayTest, KeypadPauseIsIgnoredWhileExitingButJoystickPauseIsNot) {
@@ -284,6 +288,75 @@ TEST_F(WormPlayTest, ParkingStopsFor1000PassesUnlessFire) {
   Play(20000);
   EXPECT_EQ(SoundAt(24, true) - SoundAt(26), 252);
   EXPECT_EQ(SoundAt(10, true) - SoundAt(26), 252 + 500);
+}
+
+}  // namespace
+
+namespace {
+
+// Pause pressed at the worm's third move, then the pause screen answered.
+class PausedPlayTest : public WormPlayTest {
+ protected:
+  void PauseAtThirdMove(std::initializer_list<KeypadKey> answer) {
+    OnPass = [this, keys = std::vector<KeypadKey>(answer)] {
+      if (moves.size() != 4 || platform.Now != moves.back().At || pausedAt >= 0) return;
+      pausedAt = platform.Now;
+      platform.HoldKey(KeypadKey::Pause, pausedAt, pausedAt + 24);
+      for (KeypadKey key : keys) platform.HoldKey(key, pausedAt + 3000, pausedAt + 4000);
+    };
+  }
+  std::int64_t pausedAt = -1;
+};
+
+TEST_F(PausedPlayTest, FireOnThePauseScreenGoesOnWithTheMusic) {
+  PauseAtThirdMove({KeypadKey::Fire});
+  Play(8000);
+  ASSERT_GE(pausedAt, 0);
+  EXPECT_EQ(Music().count("Pause"), 2);
+  const std::int64_t goOn = SoundAt(10, true);
+  EXPECT_GT(goOn, pausedAt + 3000);
+  // The worm moves on after the pause.
+  EXPECT_GT(moves.back().At, goOn);
+}
+
+TEST_F(PausedPlayTest, EndingTheGameOnThePauseScreenQuitsTheTrack) {
+  PauseAtThirdMove({KeypadKey::Left, KeypadKey::Fire});
+  EXPECT_EQ(Play(20000), TrackQuit);
+  EXPECT_EQ(Music().count("Pause"), 1);
+  EXPECT_EQ(Music().back(), "close");
+}
+
+}  // namespace
+
+namespace {
+
+class TuneChoiceTest : public WormPlayTest {
+ protected:
+  // The tune file the track starts with; the game goes on (no new game).
+  QString TuneOf(std::uint8_t track) {
+    platform.MidiEvents.clear();
+    platform.HoldKey(KeypadKey::Fire, platform.Now, platform.Now + 1000);  // skips the countdown
+    platform.CloseWindowAt(platform.Now + 1500);
+    try {
+      WormPlay(form, track, game);
+    } catch (const ProgramClosing&) {
+    }
+    for (const auto& event : platform.MidiEvents)
+      if (event.Command == QLatin1String("File")) return QFileInfo(event.Argument).fileName();
+    return {};
+  }
+};
+
+TEST_F(TuneChoiceTest, ReplayedTrackKeepsItsTuneAndTheNextTrackGetsAnother) {
+  form.Database.TrackCount = 2;
+  form.Database.Tracks.push_back(Track());
+  form.NewGame = true;
+  for (int round = 0; round < 20; ++round) {
+    const QString first = TuneOf(1);
+    EXPECT_TRUE(QRegularExpression("^Vora[1-5]\\.Mid$").match(first).hasMatch()) << first.toStdString();
+    EXPECT_EQ(TuneOf(1), first);
+    EXPECT_NE(TuneOf(2), first);
+  }
 }
 
 }  // namespace
