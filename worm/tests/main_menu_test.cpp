@@ -163,8 +163,12 @@ TEST_F(MainMenuTest, EachItemHandsOverWithTheMenuLeft) {
     EXPECT_EQ(editorEntries, c.part == Part::Editor ? 1 : 0);
     EXPECT_EQ(platform.ExitCode.has_value(), c.part == Part::Quit);
     EXPECT_EQ(messages, c.part == Part::NewGame ? std::vector<int>{1} : std::vector<int>{});
-    if (c.part == Part::HighScores) EXPECT_TRUE(form.tmrMainMenu.Enabled());
-    if (c.part == Part::Editor) EXPECT_EQ(form.picPlayField.Rect(), QRect(98, 416, 81, 33));
+    if (c.part == Part::HighScores) {
+      EXPECT_TRUE(form.tmrMainMenu.Enabled());
+    }
+    if (c.part == Part::Editor) {
+      EXPECT_EQ(form.picPlayField.Rect(), QRect(98, 416, 81, 33));
+    }
   }
   // Quitting undid the start-up.
   EXPECT_EQ(platform.DisplayModes.back(), platform.Desktop);
