@@ -1,7 +1,9 @@
 #include "core/bonus_icons.h"
 
+#include "core/block_codes.h"
 #include "core/frm_worm.h"
 #include "core/slide_headline.h"
+#include "core/sound_numbers.h"
 #include "core/sprite_drawing.h"
 
 namespace {
@@ -10,26 +12,26 @@ constexpr int SlotCount = 5;
 constexpr int FirstSlotX = 552;
 constexpr int SlotStep = 13;
 constexpr int RowTop = 18;
-constexpr std::uint8_t EmptySlotPicture = 5;
-constexpr std::uint8_t RemoveSound = 23;
 
 }  // namespace
 
-void AddBonusIcon(frmWorm& form, BonusIconRow& row, std::uint8_t code) {
+void AddBonusIcon(frmWorm& form, std::uint8_t code) {
+  PlayState& row = form.Play;
   if (row.BonusIconCount >= SlotCount) {
-    DropBonusIcon(form, row);
+    DropBonusIcon(form);
     row.BonusIconTimer = 0;
   }
   DrawBlock(form, HeadlineDc(form), FirstSlotX + SlotStep * row.BonusIconCount, RowTop, code, 1);
   ++row.BonusIconCount;
 }
 
-void DropBonusIcon(frmWorm& form, BonusIconRow& row) {
-  form.PlaySoundEffect(RemoveSound);
+void DropBonusIcon(frmWorm& form) {
+  PlayState& row = form.Play;
+  form.PlaySoundEffect(Sounds::Remove);
   Surface& headline = HeadlineDc(form);
   headline.BitBlt(FirstSlotX, RowTop, 51, 12, headline, FirstSlotX + SlotStep, RowTop,
                   RasterOp::Copy);
-  DrawBlock(form, headline, FirstSlotX + SlotStep * (SlotCount - 1), RowTop, EmptySlotPicture, 1);
+  DrawBlock(form, headline, FirstSlotX + SlotStep * (SlotCount - 1), RowTop, BlockPictures::EmptyBonusSlot, 1);
   if (row.BonusIconCount > 0)
     --row.BonusIconCount;
 }

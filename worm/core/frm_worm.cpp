@@ -19,6 +19,18 @@ std::int32_t RoundHalfEven(double value) {
 
 const QString Caption = QStringLiteral("The Vora");
 
+// Counts a busy loop's wait while it runs, also when it throws.
+class BusyScope {
+ public:
+  explicit BusyScope(int& depth) : depth_(depth) { ++depth_; }
+  BusyScope(const BusyScope&) = delete;
+  BusyScope& operator=(const BusyScope&) = delete;
+  ~BusyScope() { --depth_; }
+
+ private:
+  int& depth_;
+};
+
 }  // namespace
 
 frmWorm::frmWorm(Platform& platform) : System(platform), tmrMainMenu(platform) {
@@ -143,7 +155,7 @@ void frmWorm::Form_Activate() {
 }
 
 void frmWorm::RunEvent(const std::function<void()>& handler) {
-  if (eventDepth_ > 0 || exited_) return;
+  if (busyDepth_ > 0 || exited_) return;
   ++eventDepth_;
   try {
     handler();
@@ -151,7 +163,7 @@ void frmWorm::RunEvent(const std::function<void()>& handler) {
     // The window was closed inside the event; it has unwound now.
   }
   --eventDepth_;
-  if (System.CloseRequested()) ExitProgram();
+  if (eventDepth_ == 0 && System.CloseRequested()) ExitProgram();
 }
 
 void frmWorm::ExitProgram() {
@@ -170,7 +182,14 @@ void frmWorm::SetScreenMode(std::int16_t width, std::int16_t height) {
 }
 
 void frmWorm::WaitMs(std::int16_t ms) {
-  if (ms > 0) System.WaitFor(ms);
+  if (ms <= 0) return;
+  const BusyScope busy(busyDepth_);
+  System.WaitFor(ms);
+}
+
+void frmWorm::YieldToEvents() {
+  const BusyScope busy(busyDepth_);
+  System.YieldToEvents();
 }
 
 std::vector<const PictureBox*> frmWorm::ScreenBoxes() const {

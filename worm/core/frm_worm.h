@@ -3,7 +3,7 @@
 #include "core/label.h"
 #include "core/picture_box.h"
 #include "core/platform.h"
-#include "core/player_resources.h"
+#include "core/play_state.h"
 #include "core/progress_bar.h"
 #include "core/surface.h"
 #include "core/timer.h"
@@ -35,18 +35,22 @@ class frmWorm {
   bool Form_Load(const QString& commandLine);
   // First activation: the sound bank. Later activations do nothing.
   void Form_Activate();
-  // Runs one event of the window (timer, key, mouse). While another event
-  // is still running (a busy loop waiting) the new one is dropped. A close
-  // of the window ends the program once the events have unwound.
+  // Runs one event of the window (timer, key, mouse). An event that comes
+  // while a busy loop waits (WaitMs, YieldToEvents) is dropped; one that
+  // comes inside a modal dialog or popup menu of a running event runs. A
+  // close of the window ends the program once the events have unwound.
   void RunEvent(const std::function<void()>& handler);
   // Undoes what start-up set up and ends the program.
   void ExitProgram();
 
   void SetScreenMode(std::int16_t width, std::int16_t height);
   void WaitMs(std::int16_t ms);
+  // The pause of a polling loop without a wait of its own: about a
+  // millisecond given up to window events (InputReader::Next uses it).
+  void YieldToEvents();
   void PlaySoundEffect(std::uint8_t number);
   // Status strip: shows (non-zero) or hides (zero) its seven controls, and
-  // copies one item of Resources into its control (items 1..7).
+  // copies one item of Play into its control (items 1..7).
   void Display(std::int16_t show);
   void UpdateStatus(std::uint8_t item);
   // Music: "Play", "Pause" (again: resume), "Stop" and "Check" (restart a
@@ -122,7 +126,7 @@ class frmWorm {
   std::array<bool, 2> HeadlineShown{};
   std::int16_t CurrentTrack = 0;
   TrackDatabase Database;
-  PlayerResources Resources;
+  PlayState Play;
 
  private:
   void PlaceStatusItems();
@@ -132,5 +136,7 @@ class frmWorm {
   void ReportMissing(const QString& what);
 
   int eventDepth_ = 0;
+  // Waits and yields of busy loops in progress; events are dropped meanwhile.
+  int busyDepth_ = 0;
   bool exited_ = false;
 };

@@ -68,6 +68,10 @@ class Platform {
   virtual void WaitFor(int ms) = 0;
   // Handles pending window events. Throws ProgramClosing after a close.
   virtual void PumpEvents() = 0;
+  // Gives up the thread for about a millisecond (the simulated clock moves
+  // by 1), then handles pending window events: the pause of a polling loop
+  // that has no wait of its own. Throws ProgramClosing after a close.
+  virtual void YieldToEvents() = 0;
   // True once the game window was asked to close.
   virtual bool CloseRequested() = 0;
   // Ends the program once control returns to the event loop.

@@ -31,8 +31,7 @@ bool LoadDatabase(frmWorm& form, int track) {
 // Counts every resource up and round again, one step per half second; a
 // bonus picture joins the row every third step.
 [[noreturn]] void ChangeStatus(frmWorm& form) {
-  PlayerResources& values = form.Resources;
-  BonusIconRow row;
+  PlayState& values = form.Play;
   for (int step = 0;; ++step) {
     values.Keys = {std::uint8_t(step % 4), std::uint8_t(step / 2 % 4), std::uint8_t(step % 12)};
     values.Shield = std::uint8_t(10 - step % 11);
@@ -42,7 +41,7 @@ bool LoadDatabase(frmWorm& form, int track) {
     for (std::uint8_t item = StatusYellowKeys; item <= StatusHiddenBonus; ++item)
       form.UpdateStatus(item);
     if (step % 3 == 0)
-      AddBonusIcon(form, row, std::uint8_t(52 + step / 3 % 5));
+      AddBonusIcon(form, std::uint8_t(52 + step / 3 % 5));
     form.WaitMs(500);
   }
 }

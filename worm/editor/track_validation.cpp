@@ -1,37 +1,21 @@
 #include "editor/track_validation.h"
 
+#include "core/block_codes.h"
+
 namespace {
 
 const QString Dots = QStringLiteral(".........................");
 
-struct KeyRule {
-    const char* keyName;
-    std::uint8_t key;
-    std::uint8_t door;
-};
-
-const KeyRule KeyRules[] = {
-    {"Yellow Key", 11, 26},
-    {"Red Key", 12, 27},
-    {"Purple Key", 13, 28},
-};
-
-struct PortalRule {
-    const char* name;
-    std::uint8_t code;
-};
-
-const PortalRule PortalRules[] = {
-    {"White Portal", 22},
-    {"Green Portal", 23},
-    {"Blue Portal", 24},
-};
+QString NameOf(BlockCode code)
+{
+    return QString::fromLatin1(BlockName(code));
+}
 
 int CountFoodBlocks(const TrackRecord& track)
 {
     int food = 0;
-    for (std::uint8_t code = 16; code <= 20; ++code)
-        food += CountBlocks(track, code);
+    for (int code = Blocks::Popcorn; code <= Blocks::Hamburger; ++code)
+        food += CountBlocks(track, static_cast<BlockCode>(code));
     return food;
 }
 
@@ -50,18 +34,17 @@ std::int16_t CountBlocks(const TrackRecord& track, std::uint8_t code)
 QStringList TrackErrors(const TrackRecord& track)
 {
     QStringList errors;
-    if (CountBlocks(track, 9) == 0)
-        errors << "Wormhole (Start)" + Dots + "Missing";
-    if (CountBlocks(track, 10) == 0)
-        errors << "Wormhole (Exit)" + Dots + "Missing";
-    for (const KeyRule& rule : KeyRules) {
-        const int missing = CountBlocks(track, rule.door) - CountBlocks(track, rule.key);
+    for (BlockCode wormhole : {Blocks::WormholeStart, Blocks::WormholeExit})
+        if (CountBlocks(track, wormhole) == 0)
+            errors << NameOf(wormhole) + Dots + "Missing";
+    for (int colour = 0; colour < KeyColourCount; ++colour) {
+        const int missing = CountBlocks(track, DoorCodes[colour]) - CountBlocks(track, KeyCodes[colour]);
         if (missing > 0)
-            errors << rule.keyName + Dots + "(" + QString::number(missing) + ") Missing";
+            errors << NameOf(KeyCodes[colour]) + Dots + "(" + QString::number(missing) + ") Missing";
     }
-    for (const PortalRule& rule : PortalRules)
-        if (CountBlocks(track, rule.code) == 1)
-            errors << rule.name + Dots + "Alone";
+    for (BlockCode portal : PortalCodes)
+        if (CountBlocks(track, portal) == 1)
+            errors << NameOf(portal) + Dots + "Alone";
     if (CountFoodBlocks(track) == 0)
         errors << "Vora Food" + Dots + "Missing";
     return errors;

@@ -33,6 +33,8 @@ constexpr std::int64_t LastStretchNs = 1'500'000;
 constexpr std::int64_t RefreshNs = 15'000'000;
 constexpr std::int64_t LongestDelayNs = 100'000'000;
 constexpr std::int64_t NoDeadline = std::numeric_limits<std::int64_t>::max();
+// The sleep of one pass of a polling loop without a wait of its own.
+constexpr std::int64_t YieldNs = 1'000'000;
 
 // "Description|*.ext|..." as a file dialog filter.
 QString DialogFilter(const QString& filter) {
@@ -113,6 +115,11 @@ void QtPlatform::WaitFor(int ms) {
 }
 
 void QtPlatform::PumpEvents() { PumpEventsBefore(NoDeadline); }
+
+void QtPlatform::YieldToEvents() {
+  std::this_thread::sleep_for(std::chrono::nanoseconds(YieldNs));
+  PumpEventsBefore(NoDeadline);
+}
 
 void QtPlatform::PumpEventsBefore(std::int64_t deadline) {
   const std::int64_t start = clock_.nsecsElapsed();

@@ -30,6 +30,7 @@ class QtPlatform : public Platform {
   std::int64_t TickCount() override;
   void WaitFor(int ms) override;
   void PumpEvents() override;
+  void YieldToEvents() override;
   bool CloseRequested() override { return closing_; }
   void Quit(int exitCode) override;
   bool KeypadHeld(KeypadKey key) override;

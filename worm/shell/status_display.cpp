@@ -15,19 +15,19 @@ void frmWorm::UpdateStatus(std::uint8_t item) {
     case StatusYellowKeys:
     case StatusRedKeys:
     case StatusPurpleKeys:
-      lblKey[item].SetCaption(QString::number(Resources.Keys[item - 1]));
+      lblKey[item].SetCaption(QString::number(Play.Keys[item - 1]));
       break;
     case StatusShield:
-      pgbShield.Value = Resources.Shield;
+      pgbShield.Value = Play.Shield;
       break;
     case StatusLives:
-      lblLives.SetCaption(QString::number(Resources.Lives));
+      lblLives.SetCaption(QString::number(Play.Lives));
       break;
     case StatusBreaks:
-      pgbBreak.Value = Resources.Breaks;
+      pgbBreak.Value = Play.Breaks;
       break;
     case StatusHiddenBonus:
-      lblBonus.SetCaption(QString::number(Resources.HiddenBonusLeft));
+      lblBonus.SetCaption(QString::number(Play.HiddenBonusLeft));
       break;
     default:
       break;

@@ -32,20 +32,20 @@ class BonusIconsTest : public RenderFixture {
     return sounds;
   }
 
-  BonusIconRow row;
+  PlayState& row = form.Play;
 };
 
 TEST_F(BonusIconsTest, PicturesFillTheSlotsInOrder) {
-  for (int code : {52, 53, 54}) AddBonusIcon(form, row, code);
+  for (int code : {52, 53, 54}) AddBonusIcon(form, code);
   EXPECT_EQ(row.BonusIconCount, 3);
   EXPECT_EQ(Slots(), (std::vector<int>{52, 53, 54, -1, -1}));
   EXPECT_TRUE(SoundsPlayed().empty());
 }
 
 TEST_F(BonusIconsTest, SixthPictureDropsTheOldest) {
-  for (int code : {52, 53, 54, 55, 56}) AddBonusIcon(form, row, code);
+  for (int code : {52, 53, 54, 55, 56}) AddBonusIcon(form, code);
   row.BonusIconTimer = 120;
-  AddBonusIcon(form, row, 54);
+  AddBonusIcon(form, 54);
   EXPECT_EQ(Slots(), (std::vector<int>{53, 54, 55, 56, 54}));
   EXPECT_EQ(row.BonusIconCount, 5);
   EXPECT_EQ(row.BonusIconTimer, 0);
@@ -53,14 +53,14 @@ TEST_F(BonusIconsTest, SixthPictureDropsTheOldest) {
 }
 
 TEST_F(BonusIconsTest, DropMovesThePicturesLeftAndEmptiesTheLastSlot) {
-  for (int code : {52, 53, 54, 55, 56}) AddBonusIcon(form, row, code);
-  DropBonusIcon(form, row);
-  DropBonusIcon(form, row);
+  for (int code : {52, 53, 54, 55, 56}) AddBonusIcon(form, code);
+  DropBonusIcon(form);
+  DropBonusIcon(form);
   EXPECT_EQ(Slots(), (std::vector<int>{54, 55, 56, 5, 5}));
   EXPECT_EQ(row.BonusIconCount, 3);
   EXPECT_EQ(SoundsPlayed(), (std::vector<int>{23, 23}));
   // The next picture goes behind the remaining ones.
-  AddBonusIcon(form, row, 52);
+  AddBonusIcon(form, 52);
   EXPECT_EQ(Slots(), (std::vector<int>{54, 55, 56, 52, 5}));
 }
 

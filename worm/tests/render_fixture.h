@@ -25,13 +25,18 @@ inline QImage MakeSheet(int columns, int rows) {
   return sheet;
 }
 
-// The scripted platform with a look at every wait.
+// The scripted platform with a look at every wait and yield.
 class WatchedPlatform : public ScriptedPlatform {
  public:
   void WaitFor(int ms) override {
     if (OnWait)
       OnWait();
     ScriptedPlatform::WaitFor(ms);
+  }
+  void YieldToEvents() override {
+    if (OnWait)
+      OnWait();
+    ScriptedPlatform::YieldToEvents();
   }
   std::function<void()> OnWait;
 };

@@ -22,7 +22,7 @@ class StatusDisplayTest : public RenderFixture {
     values.Lives = 3;
     values.Breaks = 0;
     values.HiddenBonusLeft = 50;
-    form.Resources = values;
+    form.Play = values;
   }
 
   Shown Now() const {
@@ -40,12 +40,12 @@ class StatusDisplayTest : public RenderFixture {
   }
 
   // Shows the given resources' item.
-  void Update(const PlayerResources& resources, std::uint8_t item) {
-    form.Resources = resources;
+  void Update(const PlayState& resources, std::uint8_t item) {
+    form.Play = resources;
     form.UpdateStatus(item);
   }
 
-  PlayerResources values;
+  PlayState values;
 };
 
 TEST_F(StatusDisplayTest, ItemsStandInTheHeadlineStartingAtZero) {
@@ -81,7 +81,7 @@ TEST_F(StatusDisplayTest, EachItemUpdatesItsOwnControl) {
       {255, zero},
   };
   for (const auto& c : cases) {
-    for (std::uint8_t item = 1; item <= 7; ++item) Update(PlayerResources{}, item);
+    for (std::uint8_t item = 1; item <= 7; ++item) Update(PlayState{}, item);
     Update(values, c.item);
     EXPECT_EQ(Now(), c.expected) << int(c.item);
   }

@@ -17,8 +17,8 @@ const Shades Grey{'e', 'd', 'm'};
 const Shades Fire{'O', 'o', 'y'};
 const Shades Flash{'y', 'w', 'w'};
 
-constexpr int Dirt = 0;
-constexpr int Darkness = 5;
+constexpr int Dirt = Blocks::Dirt;
+constexpr int Darkness = Blocks::Darkness;
 
 struct BlockLook
 {
@@ -32,51 +32,51 @@ std::vector<BlockLook> blockLooks(const ArtBook& arts)
 {
     const PixelArt oneWay = arts.art("oneway_up");
     return {
-        {9, swirlArt(), Green, Dirt},
-        {10, swirlArt(), Grey, Dirt},
-        {11, arts.art("key"), Yellow, Dirt},
-        {12, arts.art("key"), Red, Dirt},
-        {13, arts.art("key"), Purple, Dirt},
-        {14, arts.art("scuba"), Grey, Dirt},
-        {15, arts.art("lavashoes"), Grey, Dirt},
-        {16, arts.art("popcorn"), Grey, Dirt},
-        {17, arts.art("apple"), Grey, Dirt},
-        {18, arts.art("banana"), Grey, Dirt},
-        {19, arts.art("cake"), Grey, Dirt},
-        {20, arts.art("hamburger"), Grey, Dirt},
-        {21, arts.art("mushroom"), Grey, Dirt},
-        {22, portalArt(), White, Dirt},
-        {23, portalArt(), Green, Dirt},
-        {24, portalArt(), Blue, Dirt},
-        {25, spinnerArt(), Grey, Dirt},
-        {26, arts.art("door"), Yellow, Dirt},
-        {27, arts.art("door"), Red, Dirt},
-        {28, arts.art("door"), Purple, Dirt},
-        {29, turnedClockwise(oneWay, 2), Grey, Dirt},
-        {30, turnedClockwise(oneWay, 3), Grey, Dirt},
-        {31, oneWay, Grey, Dirt},
-        {32, turnedClockwise(oneWay, 1), Grey, Dirt},
-        {33, arts.art("wall_hard"), Grey, Dirt},
-        {34, arts.art("wall_soft"), Grey, Dirt},
-        {35, arts.art("ironplate_hard"), Grey, Dirt},
-        {36, arts.art("ironplate_soft"), Grey, Dirt},
-        {37, arts.art("rock_hard"), Grey, Dirt},
-        {38, arts.art("fence_hard"), Grey, Dirt},
-        {39, arts.art("parking"), Grey, Dirt},
-        {43, arts.art("pole_hard"), Grey, Dirt},
-        {44, arts.art("pole_soft"), Grey, Dirt},
-        {45, arts.art("tree_hard"), Grey, Dirt},
-        {46, arts.art("tree_soft"), Grey, Dirt},
-        {47, arts.art("rock_soft"), Grey, Dirt},
-        {48, arts.art("fence_soft"), Grey, Dirt},
-        {50, swirlArt(), Fire, Dirt},
-        {51, arts.art("used_bonus"), Grey, Dirt},
-        {52, arts.art("extra_life"), Grey, Darkness},
-        {53, arts.art("breaking_pads"), Grey, Darkness},
-        {54, arts.art("shield"), Grey, Darkness},
-        {55, swirlArt(), Fire, Darkness},
-        {56, arts.art("shorter_worm"), Grey, Darkness},
-        {57, turnedClockwise(swirlArt(), 1), Flash, Dirt},
+        {Blocks::WormholeStart, swirlArt(), Green, Dirt},
+        {Blocks::WormholeExit, swirlArt(), Grey, Dirt},
+        {Blocks::YellowKey, arts.art("key"), Yellow, Dirt},
+        {Blocks::RedKey, arts.art("key"), Red, Dirt},
+        {Blocks::PurpleKey, arts.art("key"), Purple, Dirt},
+        {Blocks::ScubaGear, arts.art("scuba"), Grey, Dirt},
+        {Blocks::Lavashoes, arts.art("lavashoes"), Grey, Dirt},
+        {Blocks::Popcorn, arts.art("popcorn"), Grey, Dirt},
+        {Blocks::Apple, arts.art("apple"), Grey, Dirt},
+        {Blocks::Banana, arts.art("banana"), Grey, Dirt},
+        {Blocks::Cake, arts.art("cake"), Grey, Dirt},
+        {Blocks::Hamburger, arts.art("hamburger"), Grey, Dirt},
+        {Blocks::Mushroom, arts.art("mushroom"), Grey, Dirt},
+        {Blocks::WhitePortal, portalArt(), White, Dirt},
+        {Blocks::GreenPortal, portalArt(), Green, Dirt},
+        {Blocks::BluePortal, portalArt(), Blue, Dirt},
+        {Blocks::Spinner, spinnerArt(), Grey, Dirt},
+        {Blocks::YellowDoor, arts.art("door"), Yellow, Dirt},
+        {Blocks::RedDoor, arts.art("door"), Red, Dirt},
+        {Blocks::PurpleDoor, arts.art("door"), Purple, Dirt},
+        {Blocks::OnewayDown, turnedClockwise(oneWay, 2), Grey, Dirt},
+        {Blocks::OnewayLeft, turnedClockwise(oneWay, 3), Grey, Dirt},
+        {Blocks::OnewayUp, oneWay, Grey, Dirt},
+        {Blocks::OnewayRight, turnedClockwise(oneWay, 1), Grey, Dirt},
+        {Blocks::WallHard, arts.art("wall_hard"), Grey, Dirt},
+        {Blocks::WallSoft, arts.art("wall_soft"), Grey, Dirt},
+        {Blocks::IronplateHard, arts.art("ironplate_hard"), Grey, Dirt},
+        {Blocks::IronplateSoft, arts.art("ironplate_soft"), Grey, Dirt},
+        {Blocks::RockHard, arts.art("rock_hard"), Grey, Dirt},
+        {Blocks::FenceHard, arts.art("fence_hard"), Grey, Dirt},
+        {Blocks::Parking, arts.art("parking"), Grey, Dirt},
+        {Blocks::PoleHard, arts.art("pole_hard"), Grey, Dirt},
+        {Blocks::PoleSoft, arts.art("pole_soft"), Grey, Dirt},
+        {Blocks::TreeHard, arts.art("tree_hard"), Grey, Dirt},
+        {Blocks::TreeSoft, arts.art("tree_soft"), Grey, Dirt},
+        {Blocks::RockSoft, arts.art("rock_soft"), Grey, Dirt},
+        {Blocks::FenceSoft, arts.art("fence_soft"), Grey, Dirt},
+        {Blocks::OpenExit, swirlArt(), Fire, Dirt},
+        {Blocks::UsedBonus, arts.art("used_bonus"), Grey, Dirt},
+        {BlockPictures::ExtraLife, arts.art("extra_life"), Grey, Darkness},
+        {BlockPictures::BreakingPads, arts.art("breaking_pads"), Grey, Darkness},
+        {BlockPictures::Shield, arts.art("shield"), Grey, Darkness},
+        {BlockPictures::OpenExits, swirlArt(), Fire, Darkness},
+        {BlockPictures::ShorterWorm, arts.art("shorter_worm"), Grey, Darkness},
+        {Blocks::ExitFlash, turnedClockwise(swirlArt(), 1), Flash, Dirt},
     };
 }
 
@@ -97,14 +97,14 @@ void markClosed(QImage& cell, const Palette& palette)
 
 QImage blockPicture(int code, const ArtBook& arts, const Palette& palette)
 {
-    if (isGroundCode(code))
+    if (IsGroundCode(code))
         return groundTile(code, palette);
     for (const BlockLook& look : blockLooks(arts)) {
         if (look.code != code)
             continue;
         QImage cell = groundTile(look.ground, palette);
         drawArt(cell, look.art, 0, 0, palette, look.shades);
-        if (code == 10)
+        if (code == Blocks::WormholeExit)
             markClosed(cell, palette);
         return cell;
     }

@@ -4,6 +4,10 @@
 #include <map>
 #include <vector>
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
 namespace {
 
 struct IndexedImage
@@ -32,6 +36,19 @@ bool toIndexed(const QImage& image, IndexedImage* indexed)
     return true;
 }
 
+// A data file every user can read: created with mode 0644, and a file that
+// is already there gets that mode too.
+int openReadableByAll(const QString& path)
+{
+    constexpr mode_t mode = S_IRUSR | S_IWUSR | S_IRGRP | S_IROTH;
+    const int fd = ::open(path.toLocal8Bit().constData(), O_WRONLY | O_CREAT | O_TRUNC, mode);
+    if (fd >= 0 && ::fchmod(fd, mode) != 0) {
+        ::close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 int tableSize(size_t colours)
 {
     int size = 2;
@@ -54,9 +71,15 @@ bool writeGif(const QImage& image, const QString& path, QString* error)
         table[i] = GifColorType{GifByteType(qRed(indexed.colours[i])), GifByteType(qGreen(indexed.colours[i])),
                                 GifByteType(qBlue(indexed.colours[i]))};
 
+    const int fd = openReadableByAll(path);
+    if (fd < 0) {
+        *error = path + ": cannot be written";
+        return false;
+    }
     int status = 0;
-    GifFileType* gif = EGifOpenFileName(path.toLocal8Bit().constData(), false, &status);
+    GifFileType* gif = EGifOpenFileHandle(fd, &status);
     if (!gif) {
+        ::close(fd);
         *error = path + ": " + GifErrorString(status);
         return false;
     }

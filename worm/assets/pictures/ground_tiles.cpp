@@ -117,25 +117,20 @@ char floorTiles(int x, int y)
 
 } // namespace
 
-bool isGroundCode(int code)
-{
-    return (code >= 0 && code <= 8) || (code >= 40 && code <= 42);
-}
-
 QImage groundTile(int code, const Palette& palette)
 {
     switch (code) {
-    case 1: return paint(palette, water);
-    case 2: return paint(palette, grass);
-    case 3: return paint(palette, ice);
-    case 4: return paint(palette, lava);
-    case 5: return paint(palette, darkness);
-    case 6: return paint(palette, reverse);
-    case 7: return paint(palette, incSpeed);
-    case 8: return paint(palette, decSpeed);
-    case 40: return paint(palette, sky);
-    case 41: return paint(palette, sand);
-    case 42: return paint(palette, floorTiles);
+    case Blocks::Water: return paint(palette, water);
+    case Blocks::Grass: return paint(palette, grass);
+    case Blocks::Ice: return paint(palette, ice);
+    case Blocks::Lava: return paint(palette, lava);
+    case Blocks::Darkness: return paint(palette, darkness);
+    case Blocks::Reverse: return paint(palette, reverse);
+    case Blocks::IncSpeed: return paint(palette, incSpeed);
+    case Blocks::DecSpeed: return paint(palette, decSpeed);
+    case Blocks::Sky: return paint(palette, sky);
+    case Blocks::Sand: return paint(palette, sand);
+    case Blocks::Floor: return paint(palette, floorTiles);
     default: return paint(palette, dirt);
     }
 }

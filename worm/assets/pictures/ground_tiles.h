@@ -3,9 +3,10 @@
 
 #include "palette.h"
 
+#include "core/block_codes.h"
+
 #include <QImage>
 
 constexpr int CellSize = 12;
 
-bool isGroundCode(int code);
 QImage groundTile(int code, const Palette& palette);

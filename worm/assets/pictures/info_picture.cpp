@@ -1,4 +1,5 @@
 #include "choice_items.h"
+#include "core/block_codes.h"
 #include "screen_fonts.h"
 #include "screen_pictures.h"
 
@@ -14,30 +15,30 @@ struct Entry
 };
 
 const Entry BlockEntries[] = {
-    {17, "Food: eat all of it", "and the exits open"},
-    {50, "Open exit: drive in", "to finish the track"},
-    {11, "A key opens one door", "of its own colour"},
-    {1, "Water wears the shield", "unless you wear scuba gear"},
-    {4, "Lava burns the shield", "unless you wear lava shoes"},
-    {23, "A portal sends you", "to its partner"},
-    {3, "Ice slides: steering", "comes a step late"},
-    {32, "One-way: pass only", "in the arrow's way"},
-    {25, "A spinner turns you", "any free way"},
-    {34, "Soft walls break", "when you hit them"},
-    {33, "Hard walls bounce you", "and cost shield"},
-    {7, "Speed grounds make", "you faster or slower"},
-    {6, "Reverse ground turns", "your steering round"},
-    {39, "Parking stops you;", "fire drives on"},
-    {16, "Popcorn scatters", "new food around"},
-    {21, "A mushroom costs", "shield: keep away"},
+    {Blocks::Apple, "Food: eat all of it", "and the exits open"},
+    {Blocks::OpenExit, "Open exit: drive in", "to finish the track"},
+    {Blocks::YellowKey, "A key opens one door", "of its own colour"},
+    {Blocks::Water, "Water wears the shield", "unless you wear scuba gear"},
+    {Blocks::Lava, "Lava burns the shield", "unless you wear lava shoes"},
+    {Blocks::GreenPortal, "A portal sends you", "to its partner"},
+    {Blocks::Ice, "Ice slides: steering", "comes a step late"},
+    {Blocks::OnewayRight, "One-way: pass only", "in the arrow's way"},
+    {Blocks::Spinner, "A spinner turns you", "any free way"},
+    {Blocks::WallSoft, "Soft walls break", "when you hit them"},
+    {Blocks::WallHard, "Hard walls bounce you", "and cost shield"},
+    {Blocks::IncSpeed, "Speed grounds make", "you faster or slower"},
+    {Blocks::Reverse, "Reverse ground turns", "your steering round"},
+    {Blocks::Parking, "Parking stops you;", "fire drives on"},
+    {Blocks::Popcorn, "Popcorn scatters", "new food around"},
+    {Blocks::Mushroom, "A mushroom costs", "shield: keep away"},
 };
 
 const Entry BonusEntries[] = {
-    {52, "An extra life", ""},
-    {54, "Shield + 2", ""},
-    {53, "Breaking pads + 3", ""},
-    {55, "Exits open a while", ""},
-    {56, "A shorter worm", ""},
+    {BlockPictures::ExtraLife, "An extra life", ""},
+    {BlockPictures::Shield, "Shield + 2", ""},
+    {BlockPictures::BreakingPads, "Breaking pads + 3", ""},
+    {BlockPictures::OpenExits, "Exits open a while", ""},
+    {BlockPictures::ShorterWorm, "A shorter worm", ""},
 };
 
 void drawEntry(QPainter& painter, const ScreenStyle& style, const Entry& entry, QPoint at)

@@ -1,5 +1,6 @@
 #include "overview.h"
 
+#include "core/block_codes.h"
 #include "font_sheet.h"
 #include "screen_fonts.h"
 
@@ -75,11 +76,10 @@ QImage playSample(const std::vector<PictureFile>& files)
     QPainter painter(&field);
     for (int code = 0; code < 60; ++code)
         painter.drawImage(12 * (2 + (code % 20) * 2), 12 * (2 + (code / 20) * 3), sheetCell(blocks, code, 10));
-    const int groupGrounds[12] = {0, 1, 2, 3, 5, 6, 7, 8, 4, 40, 41, 42};
-    for (int ground = 0; ground < 12; ++ground) {
+    for (int ground = 0; ground < GroundGroupCount; ++ground) {
         const int y = 12 * (12 + ground * 2);
         for (int x = 2; x < 50; ++x)
-            painter.drawImage(12 * x, y, sheetCell(blocks, groupGrounds[ground], 10));
+            painter.drawImage(12 * x, y, sheetCell(blocks, GroupGrounds[ground], 10));
         painter.drawImage(12 * 4, y, sheetCell(worm, ground * 24 + 16 + 3, 8));
         for (int x = 5; x < 9; ++x)
             painter.drawImage(12 * x, y, sheetCell(worm, ground * 24 + 8 + 3, 8));

@@ -8,8 +8,6 @@
 
 namespace {
 
-// The ground of each group of three rows, in sheet order.
-constexpr int GroupGrounds[12] = {0, 1, 2, 3, 5, 6, 7, 8, 4, 40, 41, 42};
 
 constexpr double HalfWidth = 4.0;
 constexpr double HeadHalfWidth = 4.8;
@@ -109,7 +107,7 @@ QImage makeWormSheet(const Palette& palette)
     QImage sheet(WormSheetColumns * CellSize, WormSheetRows * CellSize, QImage::Format_RGB32);
     QPainter painter(&sheet);
     const WormPart parts[3] = {WormPart::Head, WormPart::Body, WormPart::Tail};
-    for (int group = 0; group < 12; ++group) {
+    for (int group = 0; group < GroundGroupCount; ++group) {
         const QImage ground = groundTile(GroupGrounds[group], palette);
         for (int part = 0; part < 3; ++part) {
             for (int direction = 0; direction < WormSheetColumns; ++direction) {

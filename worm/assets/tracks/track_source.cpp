@@ -1,17 +1,12 @@
 #include "track_source.h"
 
+#include "core/block_codes.h"
+
 #include <map>
 #include <sstream>
 #include <vector>
 
 namespace {
-
-constexpr std::uint8_t BorderCode = 99;
-
-bool IsGroundCode(int code)
-{
-    return (code >= 0 && code <= 8) || (code >= 40 && code <= 42);
-}
 
 struct SourceReader {
     std::vector<std::string> lines;
@@ -35,7 +30,7 @@ std::uint8_t GroundUnder(const std::array<std::uint8_t, TrackWidth * TrackHeight
     for (int right = x + 1; right <= GroundWidth; ++right)
         if (IsGroundCode(blocks[BlockIndex(right, y)]))
             return blocks[BlockIndex(right, y)];
-    return 0;
+    return Blocks::Dirt;
 }
 
 void LayBorderAndGround(TrackRecord& track)
@@ -43,7 +38,7 @@ void LayBorderAndGround(TrackRecord& track)
     for (int y = 0; y < TrackHeight; ++y)
         for (int x = 0; x < TrackWidth; ++x)
             if (x == 0 || y == 0 || x == TrackWidth - 1 || y == TrackHeight - 1)
-                track.Blocks[BlockIndex(x, y)] = BorderCode;
+                track.Blocks[BlockIndex(x, y)] = Blocks::Border;
     for (int y = 1; y <= GroundHeight; ++y)
         for (int x = 1; x <= GroundWidth; ++x)
             track.Ground[GroundIndex(x, y)] = GroundUnder(track.Blocks, x, y);
@@ -115,6 +110,12 @@ bool ReadLegend(std::istringstream& words, SourceReader& in)
     int code = -1;
     if (!(words >> symbol >> code) || symbol.size() != 1 || code < 0 || code > 255)
         return in.Fail("a legend line is: legend CHARACTER CODE NAME");
+    std::string name;
+    std::getline(words >> std::ws, name);
+    const std::string_view blockName = BlockName(static_cast<BlockCode>(code));
+    if (name != blockName)
+        return in.Fail("code " + std::to_string(code) + " is \"" + std::string(blockName) +
+                       "\", not \"" + name + "\"");
     if (!in.legend.emplace(symbol[0], static_cast<std::uint8_t>(code)).second)
         return in.Fail("'" + symbol + "' is in the legend twice");
     return true;
@@ -173,7 +174,7 @@ bool ReadTrackSource(const std::string& text, TrackDatabase& database, std::stri
         return false;
     }
     for (int n = 1; n <= database.TrackCount; ++n) {
-        if (database.Tracks[n].Blocks[0] != BorderCode) {
+        if (database.Tracks[n].Blocks[0] != Blocks::Border) {
             error = "track " + std::to_string(n) + " has no map";
             return false;
         }

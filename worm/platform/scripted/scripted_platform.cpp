@@ -7,6 +7,9 @@
 
 namespace {
 
+// The simulated time one yield of a polling loop takes.
+constexpr std::int64_t YieldMs = 1;
+
 QString SettingPath(const QString& application, const QString& section, const QString& key) {
   return application + '/' + section + '/' + key;
 }
@@ -84,6 +87,12 @@ void ScriptedPlatform::WaitFor(int ms) {
 
 void ScriptedPlatform::PumpEvents() {
   DeliverDueInput();
+  ThrowIfClosed();
+}
+
+void ScriptedPlatform::YieldToEvents() {
+  ++Yields;
+  Now += YieldMs;
   ThrowIfClosed();
 }
 

@@ -88,6 +88,7 @@ class ScriptedPlatform : public Platform {
   // Record.
   std::int64_t Now = 0;
   std::vector<int> Waits;
+  int Yields = 0;  // calls of YieldToEvents, each 1 ms; not in Waits
   int SoundInitialiseCalls = 0;
   std::vector<LoadedSound> LoadedSounds;
   std::vector<PlayedSound> PlayedSounds;
@@ -105,6 +106,7 @@ class ScriptedPlatform : public Platform {
   std::int64_t TickCount() override { return Now; }
   void WaitFor(int ms) override;
   void PumpEvents() override;
+  void YieldToEvents() override;
   bool CloseRequested() override { return Now >= closeAt_; }
   void Quit(int exitCode) override { ExitCode = exitCode; }
   bool KeypadHeld(KeypadKey key) override;

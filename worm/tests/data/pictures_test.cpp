@@ -272,6 +272,17 @@ TEST(FontSheet, MasksAgreeWithTheGlyphs)
     }
 }
 
+// Another user than the one who built the game can start it.
+TEST(PictureFiles, EachIsReadableByEveryUser)
+{
+    for (const ExpectedFile& expected : ExpectedFiles) {
+        const QString path = QString(WORM_DATA_DIR) + "/" + expected.folder + "/" + expected.name;
+        const QFile::Permissions permissions = QFile::permissions(path);
+        EXPECT_TRUE(permissions.testFlag(QFile::ReadGroup) && permissions.testFlag(QFile::ReadOther))
+            << expected.name;
+    }
+}
+
 // The chosen letter is written at (3, 3): a plain 17 x 34 field inside a frame.
 TEST(FontSheet, BlockHoldsOneGlyphInsideItsFrame)
 {

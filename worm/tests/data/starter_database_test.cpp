@@ -1,3 +1,4 @@
+#include "core/block_codes.h"
 #include "data_folder.h"
 #include "editor/track_validation.h"
 #include "track_route.h"
@@ -10,11 +11,6 @@
 #include <sstream>
 
 namespace {
-
-bool IsGround(int code)
-{
-    return (code >= 0 && code <= 8) || (code >= 40 && code <= 42);
-}
 
 class StarterDatabase : public ::testing::Test {
 protected:
@@ -72,12 +68,12 @@ TEST_F(StarterDatabase, LayersAgreeAndTheBorderIsClosed)
             for (int x = 0; x < TrackWidth; ++x) {
                 const int block = track.Blocks[BlockIndex(x, y)];
                 if (x == 0 || y == 0 || x == TrackWidth - 1 || y == TrackHeight - 1) {
-                    EXPECT_EQ(block, 99);
+                    EXPECT_EQ(block, Blocks::Border);
                     continue;
                 }
                 const int ground = track.Ground[GroundIndex(x, y)];
-                EXPECT_TRUE(IsGround(ground));
-                if (IsGround(block)) {
+                EXPECT_TRUE(IsGroundCode(ground));
+                if (IsGroundCode(block)) {
                     EXPECT_EQ(ground, block);
                 }
             }
@@ -88,11 +84,13 @@ TEST_F(StarterDatabase, UsesEveryBlockOfTheToolbar)
 {
     std::set<int> used;
     for (int n = 1; n <= database_.TrackCount; ++n)
-        for (int code = 0; code <= 48; ++code)
+        for (int code = 0; code <= 255; ++code)
             if (CountBlocks(database_.Tracks[n], static_cast<std::uint8_t>(code)) > 0)
                 used.insert(code);
-    for (int code = 0; code <= 48; ++code)  // codes 0..48 are the toolbar's blocks
-        EXPECT_TRUE(used.contains(code)) << "block " << code << " is never used";
+    for (int code = 0; code <= 255; ++code)  // the blocks with a name are the toolbar's
+        if (!BlockName(static_cast<BlockCode>(code)).empty()) {
+            EXPECT_TRUE(used.contains(code)) << "block " << code << " is never used";
+        }
 }
 
 TEST_F(StarterDatabase, FileIsBuiltFromTheCurrentSource)

@@ -1,5 +1,8 @@
 #include "track_route.h"
 
+#include "core/block_codes.h"
+#include "core/direction.h"
+
 #include <array>
 #include <deque>
 #include <set>
@@ -31,8 +34,6 @@ private:
     std::array<bool, TrackWidth * TrackHeight> flags_{};
 };
 
-constexpr int Steps[8][2] = {{-1, -1}, {0, -1}, {1, -1}, {1, 0}, {1, 1}, {0, 1}, {-1, 1}, {-1, 0}};
-
 bool IsPlayable(Cell c)
 {
     return c.first >= 1 && c.first <= GroundWidth && c.second >= 1 && c.second <= GroundHeight;
@@ -40,7 +41,8 @@ bool IsPlayable(Cell c)
 
 Cell Step(Cell c, int direction)
 {
-    return {c.first + Steps[direction][0], c.second + Steps[direction][1]};
+    const CellPosition next = StepPosition(direction, {c.first, c.second});
+    return {next.X, next.Y};
 }
 
 // What the worm has collected and which doors it has opened.
@@ -57,8 +59,8 @@ public:
     {
         for (int x = 1; x <= GroundWidth; ++x)
             for (int y = 1; y <= GroundHeight; ++y)
-                if (const int code = Code({x, y}); code >= 22 && code <= 24)
-                    portals_[code - 22].push_back({x, y});
+                if (const int code = Code({x, y}); IsPortalCode(code))
+                    portals_[code - Blocks::WhitePortal].push_back({x, y});
     }
 
     int Code(Cell c) const { return track_.Blocks[BlockIndex(c.first, c.second)]; }
@@ -98,7 +100,7 @@ private:
     bool GroundAllows(Cell c, const Kit& kit) const
     {
         const int ground = track_.Ground[GroundIndex(c.first, c.second)];
-        return (ground != 1 || kit.scuba) && (ground != 4 || kit.shoes);
+        return (ground != Blocks::Water || kit.scuba) && (ground != Blocks::Lava || kit.shoes);
     }
 
     // The cells the head ends on when it moves into cell c in direction d.
@@ -107,21 +109,20 @@ private:
         if (!IsPlayable(c) || !GroundAllows(c, kit))
             return {};
         const int code = Code(c);
-        if (code >= 22 && code <= 24)
+        if (IsPortalCode(code))
             return depth < 3 ? PortalExits(c, d, kit, depth) : std::vector<Cell>{};
-        if (code >= 26 && code <= 28)
+        if (IsDoorCode(code))
             return kit.openDoors.contains(c) ? std::vector<Cell>{c} : std::vector<Cell>{};
-        if (code >= 29 && code <= 32)
-            return d == std::array{5, 7, 1, 3}[code - 29] ? std::vector<Cell>{c} : std::vector<Cell>{};
-        const bool hard = code == 33 || code == 35 || code == 37 || code == 38 || code == 43 ||
-                          code == 45 || code == 99;
+        if (IsOneWayCode(code))
+            return d == OneWayDirection(code) ? std::vector<Cell>{c} : std::vector<Cell>{};
+        const bool hard = IsHardWall(code) || code == Blocks::Border;
         return hard ? std::vector<Cell>{} : std::vector<Cell>{c};
     }
 
     std::vector<Cell> PortalExits(Cell portal, int d, const Kit& kit, int depth) const
     {
         std::vector<Cell> exits;
-        for (const Cell& other : portals_[Code(portal) - 22])
+        for (const Cell& other : portals_[Code(portal) - Blocks::WhitePortal])
             if (other != portal)
                 for (const Cell& c : Enter(Step(other, d), d, kit, depth + 1))
                     exits.push_back(c);
@@ -133,10 +134,10 @@ private:
         kit.keys = {};
         reached.ForEach([&](const Cell& c) {
             const int code = Code(c);
-            if (code >= 11 && code <= 13)
-                ++kit.keys[code - 11];
-            kit.scuba = kit.scuba || code == 14;
-            kit.shoes = kit.shoes || code == 15;
+            if (IsKeyCode(code))
+                ++kit.keys[KeyColour(code)];
+            kit.scuba = kit.scuba || code == Blocks::ScubaGear;
+            kit.shoes = kit.shoes || code == Blocks::Lavashoes;
         });
         reached.ForEach([&](const Cell& c) {
             for (int d = 0; d < 8; ++d)
@@ -150,12 +151,12 @@ private:
         if (!IsPlayable(door) || kit.openDoors.contains(door))
             return;
         const int code = Code(door);
-        if (code < 26 || code > 28)
+        if (!IsDoorCode(code))
             return;
         int used = 0;
         for (const Cell& open : kit.openDoors)
             used += Code(open) == code ? 1 : 0;
-        if (kit.keys[code - 26] > used)
+        if (kit.keys[KeyColour(code)] > used)
             kit.openDoors.insert(door);
     }
 
@@ -177,9 +178,9 @@ std::vector<std::string> RouteProblems(const TrackRecord& track)
     for (int x = 1; x <= GroundWidth; ++x)
         for (int y = 1; y <= GroundHeight; ++y) {
             const int code = finder.Code({x, y});
-            if (code == 9) starts.push_back({x, y});
-            if (code == 10) exits.push_back({x, y});
-            if (code >= 16 && code <= 20) food.push_back({x, y});
+            if (code == Blocks::WormholeStart) starts.push_back({x, y});
+            if (code == Blocks::WormholeExit) exits.push_back({x, y});
+            if (IsFoodCode(code)) food.push_back({x, y});
         }
     const auto reachesExit = [&](const Region& reached) {
         for (const Cell& e : exits)

@@ -81,6 +81,8 @@ TEST(TrackSource, RefusesFaultsWithTheirLine)
          "line 52: unknown keyword or value out of range: difficulty 0"},
         {withLine("legend .  0 Dirt\n", "legend .  0 Dirt\nlegend . 1 Water\n"),
          "line 3: '.' is in the legend twice"},
+        {withLine("legend .  0 Dirt\n", "legend .  0 Grass\n"),
+         "line 2: code 0 is \"Dirt\", not \"Grass\""},
         {withLine("file T.wdb\n", "file T.wdb\nsettings lives 0 shield 5 breaks 5 level 0\n"),
          "line 2: settings are: lives 1..10 shield 1..10 breaks 1..10 level 0..10"},
         {withLine("map\n", "track Second\nmap\n"), "track 1 has no map"},
