@@ -4,6 +4,7 @@
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
 #include "platform/scripted/scripted_platform.h"
+#include "render_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -116,19 +117,19 @@ TEST(QtPlatformTest, SettingsAreKeptPerApplicationSectionAndKey) {
 
 TEST(QtPlatformTest, AGuardedCloseBoxClosesOnlyWhenTheGuardAgrees) {
   QtPlatform platform;
-  ScriptedPlatform unused;
-  frmWorm form(unused);
+  WatchedPlatform clock;
+  frmWorm form(clock);
   GameWindow window(form);
   AttachGameWindow(platform, form, window);
   bool allow = false;
   platform.SetCloseGuard([&] { return allow; });
   window.OnCloseRequest();
   EXPECT_FALSE(platform.CloseRequested());
-  form.RunEvent([&] {
-    allow = true;
-    window.OnCloseRequest();
-  });
-  EXPECT_FALSE(platform.CloseRequested()) << "a busy event cannot ask; the window stays";
+  allow = true;
+  clock.OnWait = [&] { window.OnCloseRequest(); };
+  form.RunEvent([&] { form.WaitMs(12); });
+  EXPECT_FALSE(platform.CloseRequested()) << "a busy loop cannot ask; the window stays";
+  clock.OnWait = nullptr;
   window.OnCloseRequest();
   EXPECT_TRUE(platform.CloseRequested());
 }

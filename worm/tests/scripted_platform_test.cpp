@@ -121,7 +121,7 @@ TEST(ScriptedPlatformTest, ScheduledInputArrivesAtItsMomentsAmongTheTimers) {
   platform.ScheduleKeyDown(530, 113);
   platform.ScheduleKeyDown(560, 117);
   platform.WaitFor(20);
-  form.RunEvent([&] { platform.WaitFor(40); });
+  form.RunEvent([&] { form.WaitMs(40); });
   EXPECT_EQ(seen, (std::vector<QString>{"key 113 0 at 540"}));
 }
 
