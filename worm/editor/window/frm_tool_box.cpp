@@ -31,9 +31,8 @@
 
 namespace {
 
-constexpr int ButtonSize = 18;
-constexpr int ToolbarColumns = 12;
-constexpr int ToolsPerRow = 10;
+constexpr int ButtonSize = 16;
+constexpr int ToolbarColumns = 13;
 constexpr int ClockTickMs = 1000;
 
 Qt::WindowFlags ToolWindowFlags(bool topmost) {
@@ -113,9 +112,8 @@ QWidget* frmToolBox::MakeToolbar() {
                          button.Kind == ToolbarKind::Toggle);
     connect(widget, &QToolButton::clicked, this,
             [this, n] { Run([this, n] { tlbBuildingBlocks_ButtonClick(editor_, n); }); });
-    // The tools and commands fill the first row; the blocks follow.
-    const int slot = n <= ToolsPerRow ? n - 1 : ToolbarColumns + n - FirstBlockButton;
-    grid->addWidget(widget, slot / ToolbarColumns, slot % ToolbarColumns);
+    // The buttons wrap in rows; the separator keeps its slot empty.
+    grid->addWidget(widget, (n - 1) / ToolbarColumns, (n - 1) % ToolbarColumns);
     toolbar_[n] = widget;
   }
   return bar;
