@@ -11,6 +11,9 @@
 #include <QApplication>
 #include <QMenu>
 #include <QTest>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QToolButton>
 
@@ -94,6 +97,8 @@ constexpr int DirtButton = 12;
 constexpr int WaterButton = 13;
 constexpr int SandButton = 22;
 constexpr int WormholeStartButton = 24;
+constexpr int WormholeExitButton = 25;
+constexpr int YellowKeyButton = 26;
 constexpr int AppleButton = 32;
 constexpr int YellowDoorButton = 41;
 constexpr int WallHardButton = 48;
