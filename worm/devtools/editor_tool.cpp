@@ -11,14 +11,15 @@
 #include <QStringList>
 #include <QTimer>
 
-// worm_editor_tool [--window] [database]: the editor on a database of the
-// track folder (default "Vora.wdb") or on a path; leaving the editor ends
-// the program.
+// worm_editor_tool [--window] [--new | database]: the editor on a database
+// of the track folder (default "Vora.wdb"), on a path, or on a new database;
+// leaving the editor ends the program.
 int main(int argc, char** argv) {
   QApplication application(argc, argv);
   application.setQuitOnLastWindowClosed(false);
   QStringList arguments = application.arguments().mid(1);
   const bool windowed = arguments.removeAll(QStringLiteral("--window")) > 0;
+  const bool fresh = arguments.removeAll(QStringLiteral("--new")) > 0;
   const QString database = arguments.isEmpty() ? QStringLiteral("Vora.wdb") : arguments.first();
 
   QtPlatform platform;
@@ -29,7 +30,7 @@ int main(int argc, char** argv) {
   const QString path = QFileInfo(database).isAbsolute() || QFileInfo::exists(database)
                            ? QFileInfo(database).absoluteFilePath()
                            : folder + database;
-  if (!form.Form_Load(path)) return 1;
+  if (!form.Form_Load(fresh ? QString() : path)) return 1;
   form.tmrMainMenu.OnTimer = [&form] { form.ExitProgram(); };
   form.tmrMainMenu.SetEnabled(false);
   QtToolboxHost host(&window, [&window] { window.RefreshScreen(); });

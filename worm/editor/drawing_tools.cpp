@@ -12,6 +12,9 @@
 
 #include <QRect>
 
+#include <tuple>
+#include <utility>
+
 namespace {
 
 constexpr int Cell = 12;
@@ -43,24 +46,18 @@ void InvertDragRect(Editor& editor) {
       QRect(QPoint(editor.DragLeft, editor.DragTop), QPoint(editor.DragRight - 1, editor.DragBottom - 1)));
 }
 
-// The rubber band from the anchor cell to the cell (column, row), both included.
+// The band's pixels on one axis from the anchor cell to the cell reached,
+// both included: first and one past the last.
+std::pair<std::int32_t, std::int32_t> BandSpan(int anchor, int cell) {
+  if (anchor * Cell > cell * Cell) return {cell * Cell, (anchor + 1) * Cell};
+  return {anchor * Cell, (cell + 1) * Cell};
+}
+
+// The rubber band from the anchor cell to the cell (column, row).
 void StretchDragRect(Editor& editor, int column, int row) {
-  const int anchorX = static_cast<int>(editor.DragAnchorX) * Cell;
-  const int anchorY = static_cast<int>(editor.DragAnchorY) * Cell;
-  if (anchorX > column * Cell) {
-    editor.DragLeft = column * Cell;
-    editor.DragRight = anchorX + Cell;
-  } else {
-    editor.DragLeft = anchorX;
-    editor.DragRight = (column + 1) * Cell;
-  }
-  if (anchorY > row * Cell) {
-    editor.DragTop = row * Cell;
-    editor.DragBottom = anchorY + Cell;
-  } else {
-    editor.DragTop = anchorY;
-    editor.DragBottom = (row + 1) * Cell;
-  }
+  std::tie(editor.DragLeft, editor.DragRight) =
+      BandSpan(static_cast<int>(editor.DragAnchorX), column);
+  std::tie(editor.DragTop, editor.DragBottom) = BandSpan(static_cast<int>(editor.DragAnchorY), row);
 }
 
 void FillRectangle(Editor& editor) {
