@@ -31,6 +31,7 @@ int main(int argc, char* argv[])
     form2.PlaceBeside(form1);
     form2.show();
     form1.SetBattle(&battle);
+    form1.SetHomeMap(&form2);
 
     return app.exec();
 }

@@ -27,11 +27,13 @@ bool HomeMap::CheckPlr(int cell)
     }
     if (!ShipCells[cell]) {
         view_.PrintCell(cell, MissMark());
+        view_.MarkLastShot(cell);
         return false;
     }
     HitCells[cell] = true;
     view_.ClearCell(cell);
     view_.PrintCell(cell, HitMark());
+    view_.MarkLastShot(cell);
     view_.Beep();
     return true;
 }

@@ -13,8 +13,9 @@ public:
     void PlaceFleet(RandomSource& random);
     // Places a ship and prints its length into each of its cells.
     void PlaceHomeShip(int length, RandomSource& random);
-    // The computer's shot landing at cell: marks it and tells whether it hit.
-    // A cell outside the map sets BlockNonexistent and changes nothing.
+    // The computer's shot landing at cell: marks it, frames it as the latest
+    // shot and tells whether it hit. A cell outside the map sets
+    // BlockNonexistent and changes nothing.
     bool CheckPlr(int cell);
 
     bool Easy = false;

@@ -45,12 +45,15 @@ TEST_F(BattleTest, ShotIsMarkedAndAnswered)
     EXPECT_EQ(enemyView.Beeps, 1);
     EXPECT_EQ(battle->Enemy.Hits, 1);
     EXPECT_EQ(homeView.Shown(99), "Miss");
+    EXPECT_EQ(homeView.LastShot, 99);
 
     EXPECT_EQ(battle->PlayRound(55), GameEnd::None);
     EXPECT_EQ(enemyView.Cells[55], std::vector<CellMark>{MissMark()});
     EXPECT_EQ(enemyView.Beeps, 1);
     EXPECT_EQ(battle->Enemy.Hits, 1);
     EXPECT_EQ(homeView.Shown(0), "Hit") << "the ship's digit is cleared away";
+    EXPECT_EQ(homeView.LastShot, 0) << "the frame moves with the computer's shot";
+    EXPECT_EQ(enemyView.LastShot, -1) << "the player's shots are not framed";
 }
 
 TEST_F(BattleTest, RepeatedClickCostsNoTurn)

@@ -1,11 +1,15 @@
+#include "core/ship_placement.h"
 #include "tests/test_doubles.h"
 #include "window/enemy_map_window.h"
 #include "window/home_map_window.h"
 #include "window/start_window.h"
 
+#include <QApplication>
+#include <QScreen>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 namespace {
@@ -67,6 +71,77 @@ TEST(MapWindows, ClickOnAnEnemyCellShootsAndTheComputerAnswers)
     QTest::mouseClick(form1.Image1(37), Qt::LeftButton);
     EXPECT_EQ(form1.Image1(37)->Marks().size(), 1u);
     EXPECT_EQ(std::count(battle.Computer.ShotCells.begin(), battle.Computer.ShotCells.end(), true), 2);
+}
+
+// The cell's picture inside the frame of the latest shot.
+QImage InsideFrame(CellBox* cell)
+{
+    return cell->grab().toImage().copy(cell->rect().adjusted(2, 2, -2, -2));
+}
+
+TEST(MapWindows, LatestShotIsFramedUntilTheNextOneAndItsTextStays)
+{
+    Form2 form2;
+    form2.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
+    form2.PrintCell(44, MissMark());
+    form2.PrintCell(45, HitMark());
+    const QImage missText = InsideFrame(form2.Image1(44));
+    const QImage hitText = InsideFrame(form2.Image1(45));
+
+    form2.MarkLastShot(44);
+    EXPECT_TRUE(form2.Image1(44)->Framed());
+    EXPECT_EQ(InsideFrame(form2.Image1(44)), missText);
+    EXPECT_EQ(form2.Image1(44)->Marks(), std::vector<CellMark>{MissMark()});
+    // All four sides show, also those shared with the neighbours drawn later.
+    const QImage window = form2.grab().toImage();
+    const QRect cell = form2.Image1(44)->geometry();
+    for (QPoint side : {QPoint(cell.left(), cell.center().y()), QPoint(cell.right(), cell.center().y()),
+                        QPoint(cell.center().x(), cell.top()), QPoint(cell.center().x(), cell.bottom())})
+        EXPECT_EQ(window.pixelColor(side), CellBox::FrameColor) << side.x() << "," << side.y();
+
+    form2.MarkLastShot(45);
+    EXPECT_FALSE(form2.Image1(44)->Framed());
+    EXPECT_TRUE(form2.Image1(45)->Framed());
+    EXPECT_EQ(CountPixels(form2.Image1(44)->grab().toImage(), CellBox::FrameColor), 0);
+    EXPECT_EQ(InsideFrame(form2.Image1(44)), missText);
+    EXPECT_EQ(InsideFrame(form2.Image1(45)), hitText);
+}
+
+TEST(MapWindows, EndMessageLeavesBothMapsInSight)
+{
+    Form1 form1;
+    Form2 form2;
+    SeededRandom random(5);
+    Battle battle(form1, form2, false, random);
+    form1.SetBattle(&battle);
+    form1.SetHomeMap(&form2);
+    form1.move(0, 0);
+    form2.move(form1.frameGeometry().right() + 1, 0);
+    form1.show();
+    form2.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&form2));
+
+    int shipCell = 0;
+    while (!battle.Computer.ShipCells[shipCell])
+        ++shipCell;
+    battle.Enemy.Hits = FleetCells - 1;
+    QRect box;
+    QString title;
+    QTimer::singleShot(0, [&] {
+        QWidget* shown = QApplication::activeModalWidget();
+        ASSERT_NE(shown, nullptr);
+        box = shown->frameGeometry();
+        title = shown->windowTitle();
+        shown->close();
+    });
+    QTest::mouseClick(form1.Image1(shipCell), Qt::LeftButton);
+
+    EXPECT_EQ(title, "You Win");
+    EXPECT_FALSE(box.isEmpty());
+    EXPECT_FALSE(box.intersects(form1.frameGeometry()));
+    EXPECT_FALSE(box.intersects(form2.frameGeometry()));
+    EXPECT_TRUE(form1.screen()->availableGeometry().contains(box));
 }
 
 TEST(StartWindow, PlayLeavesWithTheChoiceAndEscapeDoesNot)

@@ -55,6 +55,11 @@ void RecordingView::ClearCell(int cell)
     Cells.at(cell).clear();
 }
 
+void RecordingView::MarkLastShot(int cell)
+{
+    LastShot = cell;
+}
+
 void RecordingView::Beep()
 {
     ++Beeps;

@@ -44,6 +44,7 @@ class RecordingView : public MapView {
 public:
     void PrintCell(int cell, const CellMark& mark) override;
     void ClearCell(int cell) override;
+    void MarkLastShot(int cell) override;
     void Beep() override;
 
     // The texts the cell shows, oldest first, joined by "|".
@@ -52,6 +53,8 @@ public:
     std::vector<std::vector<CellMark>> Cells = std::vector<std::vector<CellMark>>(CellCount);
     // Every cell printed into, in order.
     std::vector<int> Printed;
+    // The framed cell of the latest shot; -1 before the first.
+    int LastShot = -1;
     int Beeps = 0;
 };
 

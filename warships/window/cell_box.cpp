@@ -6,10 +6,14 @@
 // 495 x 375 twips, one every 480 x 360 twips: neighbours share a border line.
 const QSize CellBox::BoxSize{33, 25};
 const QPoint CellBox::BoxStep{32, 24};
+const QColor CellBox::FrameColor{0x00, 0xA0, 0x00};
 
 namespace {
 
 const QColor BackColor{0xC0, 0xC0, 0xC0};
+// The frame of the latest shot covers the border and the line inside it,
+// clear of the centred text.
+constexpr int FrameWidth = 2;
 
 QColor ToQColor(MarkColor color)
 {
@@ -30,6 +34,15 @@ QFont MarkFont(bool bold)
     font.setPixelSize(11);
     font.setBold(bold);
     return font;
+}
+
+// A frame along the edges of box, FrameWidth thick.
+void PaintFrame(QPainter& painter, const QRect& box, const QColor& color)
+{
+    painter.fillRect(QRect(0, 0, box.width(), FrameWidth), color);
+    painter.fillRect(QRect(0, box.height() - FrameWidth, box.width(), FrameWidth), color);
+    painter.fillRect(QRect(0, 0, FrameWidth, box.height()), color);
+    painter.fillRect(QRect(box.width() - FrameWidth, 0, FrameWidth, box.height()), color);
 }
 
 } // namespace
@@ -54,6 +67,20 @@ void CellBox::Clear()
     update();
 }
 
+void CellBox::SetFramed(bool framed)
+{
+    framed_ = framed;
+    // Over the neighbours, which share its border lines.
+    if (framed)
+        raise();
+    update();
+}
+
+bool CellBox::Framed() const
+{
+    return framed_;
+}
+
 const std::vector<CellMark>& CellBox::Marks() const
 {
     return marks_;
@@ -65,6 +92,8 @@ void CellBox::paintEvent(QPaintEvent*)
     painter.fillRect(rect(), BackColor);
     painter.setPen(Qt::black);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
+    if (framed_)
+        PaintFrame(painter, rect(), FrameColor);
 
     // Centred in the inner area, inside the border line.
     const QRect inner = rect().adjusted(1, 1, -1, -1);

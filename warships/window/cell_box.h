@@ -2,6 +2,7 @@
 
 #include "core/cell_mark.h"
 
+#include <QColor>
 #include <QWidget>
 #include <vector>
 
@@ -14,11 +15,16 @@ public:
 
     void Print(const CellMark& mark);
     void Clear();
+    // Draws the frame of the latest shot over the cell's border, or takes it
+    // away; what is printed stays as it is.
+    void SetFramed(bool framed);
+    bool Framed() const;
     // What has been printed since the last clearing, oldest first.
     const std::vector<CellMark>& Marks() const;
 
     static const QSize BoxSize;
     static const QPoint BoxStep;
+    static const QColor FrameColor;
 
 signals:
     void Click(int index);
@@ -31,5 +37,6 @@ protected:
 private:
     int index_;
     bool pressed_ = false;
+    bool framed_ = false;
     std::vector<CellMark> marks_;
 };

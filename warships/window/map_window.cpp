@@ -36,6 +36,14 @@ void MapWindow::ClearCell(int cell)
     cells_[cell]->Clear();
 }
 
+void MapWindow::MarkLastShot(int cell)
+{
+    if (lastShot_)
+        lastShot_->SetFramed(false);
+    lastShot_ = cells_[cell];
+    lastShot_->SetFramed(true);
+}
+
 void MapWindow::Beep()
 {
     QApplication::beep();

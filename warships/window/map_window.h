@@ -20,6 +20,7 @@ public:
 
     void PrintCell(int cell, const CellMark& mark) override;
     void ClearCell(int cell) override;
+    void MarkLastShot(int cell) override;
     void Beep() override;
 
     // Keeps the outer frame's top-left corner where place says.
@@ -40,5 +41,6 @@ private:
     bool Framed() const;
 
     std::array<CellBox*, CellCount> cells_{};
+    CellBox* lastShot_ = nullptr;
     std::function<QPoint()> place_;
 };

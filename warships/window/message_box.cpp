@@ -22,9 +22,12 @@ void FitCaption(QMessageBox& box, const QString& title)
 
 } // namespace
 
-void ShowMessage(QWidget* parent, const QString& title, const QString& text)
+void ShowMessage(QWidget* parent, const QString& title, const QString& text, const BoxPlace& place)
 {
     QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
     FitCaption(box, title);
+    // The inside is placed: the frame of a window not shown yet is unknown.
+    if (place)
+        box.setGeometry(QRect(place(box.sizeHint()), box.sizeHint()));
     box.exec();
 }

@@ -3,7 +3,7 @@
 #include "core/block_codes.h"
 #include "core/frm_worm.h"
 #include "core/slide_headline.h"
-#include "core/sound_numbers.h"
+#include "core/sound_bank.h"
 #include "core/sprite_drawing.h"
 
 namespace {
@@ -27,7 +27,7 @@ void AddBonusIcon(frmWorm& form, std::uint8_t code) {
 
 void DropBonusIcon(frmWorm& form) {
   PlayState& row = form.Play;
-  form.PlaySoundEffect(Sounds::Remove);
+  form.PlaySoundEffect(SoundRemove);
   Surface& headline = HeadlineDc(form);
   headline.BitBlt(FirstSlotX, RowTop, 51, 12, headline, FirstSlotX + SlotStep, RowTop,
                   RasterOp::Copy);

@@ -7,9 +7,6 @@ namespace {
 
 constexpr int MixChannels = 32;
 constexpr int ChunkSamples = 1024;
-// Below full volume, so that overlapping sounds and the music mix without
-// clipping so soon.
-constexpr int EffectVolume = MIX_MAX_VOLUME * 3 / 4;
 
 }  // namespace
 
@@ -22,6 +19,7 @@ int SdlSoundBank::Initialise() {
   }
   Mix_AllocateChannels(MixChannels);
   Mix_Volume(-1, EffectVolume);
+  Mix_VolumeMusic(MusicVolume);
   open_ = true;
   return 0;
 }

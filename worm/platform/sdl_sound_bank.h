@@ -6,6 +6,12 @@
 
 struct Mix_Chunk;
 
+// Mixer volumes out of 128. Effects play below full volume and the music
+// well below it, so that two effects at their peaks over the loudest tune
+// stay under full scale.
+inline constexpr int EffectVolume = 96;
+inline constexpr int MusicVolume = 40;
+
 // Sound effects in numbered slots, played on mixer channels so that they
 // overlap. Also opens the audio device the music plays on.
 class SdlSoundBank {

@@ -21,6 +21,9 @@ struct ThreadSlot {
 };
 
 constexpr int THREAD_SLOT_COUNT = 10;
+
+// The window shows the game at most once a display refresh.
+constexpr auto PRESENT_INTERVAL = std::chrono::milliseconds(16);
 ThreadSlot threadTable[THREAD_SLOT_COUNT];
 
 // Sleeps with the game lock given up, so the window thread can work; wakes
@@ -64,8 +67,12 @@ int StopGameThread(int slot) {
 }
 
 void RunGameThread(std::stop_token stop) {
+  using Clock = std::chrono::steady_clock;
   std::unique_lock lock(GameMutex());
-  const auto present = [] { RequestPresent(FindWindowSlot(MAIN_WINDOW_ID)); };
+  Clock::time_point lastPresent;
+  const auto present = [&lastPresent] {
+    if (RequestPresent(FindWindowSlot(MAIN_WINDOW_ID))) lastPresent = Clock::now();
+  };
   // A pause inside a tick shows what the tick drew so far.
   const TickPause pause = [&](int milliseconds) {
     present();
@@ -73,6 +80,7 @@ void RunGameThread(std::stop_token stop) {
   };
   while (SleepUnlocked(lock, stop, SpeedDelay(gameState.speed))) {
     GameTick(pause);
-    present();
+    // What a quick tick drew goes with the next one's request.
+    if (Clock::now() - lastPresent >= PRESENT_INTERVAL) present();
   }
 }

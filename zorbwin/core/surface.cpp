@@ -1,6 +1,7 @@
 #include "core/surface.h"
 
 #include <cstdint>
+#include <utility>
 
 std::array<Surface, SurfaceSlots> surfaces;
 
@@ -14,7 +15,8 @@ int CreateSurface(int width, int height, std::uint16_t kind, int window, int& su
     if (device.isNull()) return 2;
     device.fill(0xFF000000);
     surfaces[slot] = Surface{device, window, static_cast<std::uint16_t>(SURFACE_IN_USE | kind),
-                             static_cast<std::int16_t>(width), static_cast<std::int16_t>(height)};
+                             static_cast<std::int16_t>(width), static_cast<std::int16_t>(height),
+                             QRegion(), 0};
     surface = slot;
     return 0;
   }
@@ -43,4 +45,14 @@ Surface* SurfaceInUse(int surface) {
   if (surface < 0 || surface >= SurfaceSlots) return nullptr;
   Surface& slot = surfaces[surface];
   return (slot.flags & SURFACE_IN_USE) ? &slot : nullptr;
+}
+
+bool SurfaceChanged(int surface) {
+  const Surface* slot = SurfaceInUse(surface);
+  return slot != nullptr && !slot->changed.isEmpty();
+}
+
+QRegion TakeChangedRegion(int surface) {
+  Surface* slot = SurfaceInUse(surface);
+  return slot != nullptr ? std::exchange(slot->changed, QRegion()) : QRegion();
 }

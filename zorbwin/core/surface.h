@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QImage>
+#include <QRegion>
 #include <QRgb>
 #include <array>
 #include <cstdint>
@@ -22,6 +23,11 @@ struct Surface {
   std::uint16_t flags = 0;
   std::int16_t width = 0;
   std::int16_t height = 0;
+  // Window surface: the part drawn over with new pixels since the window
+  // last took it, in top-down pixels.
+  QRegion changed;
+  // How many blits have changed its pixels.
+  std::uint64_t drawings = 0;
 };
 
 extern std::array<Surface, SurfaceSlots> surfaces;
@@ -36,3 +42,9 @@ int ReleaseSurface(int surface);
 
 // The slot's surface, or none when it is not in use.
 Surface* SurfaceInUse(int surface);
+
+// Whether a window surface has changes the window has not taken yet.
+bool SurfaceChanged(int surface);
+// The changes of a window surface since the last call, top-down; empty for
+// an off-screen surface or a slot not in use.
+QRegion TakeChangedRegion(int surface);

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <atomic>
 
+#include "core/game_surfaces.h"
+#include "core/surface.h"
 #include "core/window_slots.h"
 
 namespace {
@@ -17,12 +19,14 @@ int PresentEventType() {
   return type;
 }
 
-void RequestPresent(int slot) {
-  if (slot < 0 || slot >= WINDOW_SLOT_COUNT) return;
+bool RequestPresent(int slot) {
+  if (slot < 0 || slot >= WINDOW_SLOT_COUNT) return false;
   QObject* window = windowSlots[slot].window;
-  if (window == nullptr || requestPending.exchange(true)) return;
+  if (window == nullptr || !SurfaceChanged(gameSurfaces.windowSurface)) return false;
+  if (requestPending.exchange(true)) return false;
   QCoreApplication::postEvent(
       window, new QEvent(static_cast<QEvent::Type>(PresentEventType())));
+  return true;
 }
 
 void PresentHandled() { requestPending = false; }

@@ -1,9 +1,11 @@
 #pragma once
 
-// The game thread draws straight onto the window surface; the window shows
-// that surface when asked. A request is posted at most once until the window
-// has handled it, so a busy window never piles them up.
-void RequestPresent(int slot);
+// The game draws straight onto the window surface; the window shows the parts
+// that changed when asked. A request is posted only when the surface has
+// changes, and at most once until the window has handled it, so a still
+// picture costs nothing and a busy window never piles requests up. True when
+// a request was posted.
+bool RequestPresent(int slot);
 
 // The window calls this when it handles the request.
 void PresentHandled();

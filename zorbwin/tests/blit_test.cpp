@@ -84,6 +84,27 @@ TEST_F(BlitTest, PartsOutsideEitherSurfaceAreLeftOut) {
   }
 }
 
+TEST_F(BlitTest, WindowSurfaceRecordsOnlyThePartsWhosePixelsChanged) {
+  int window = -1;
+  ASSERT_EQ(CreateWindowSurface(0, 10, 8, window), 0);
+  surfaces[source_].device.fill(0xFFFFFFFF);
+  const struct {
+    const char* what;
+    int destination, x, y;
+    QRegion expected;  // top-down
+  } cases[] = {
+      {"new pixels", window, 1, 0, QRect(1, 4, 4, 4)},
+      {"the same pixels again", window, 1, 0, QRegion()},
+      {"partly new, clipped at the top-right", window, 8, 6, QRect(8, 0, 2, 2)},
+      {"an off-screen surface", destination_, 1, 0, QRegion()},
+  };
+  for (const auto& c : cases) {
+    ASSERT_EQ(Blit(source_, c.destination, 0, 0, 4, 4, c.x, c.y, BLIT_COPY), 0);
+    EXPECT_EQ(TakeChangedRegion(c.destination), c.expected) << c.what;
+  }
+  EXPECT_TRUE(TakeChangedRegion(window).isEmpty()) << "taking clears the record";
+}
+
 TEST_F(BlitTest, SurfacesNotInUseAreRefused) {
   EXPECT_EQ(Blit(source_, 7, 0, 0, 1, 1, 0, 0, BLIT_COPY), 1);
   EXPECT_EQ(Blit(-1, destination_, 0, 0, 1, 1, 0, 0, BLIT_COPY), 1);

@@ -14,11 +14,23 @@ DrawingArea::DrawingArea(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
+void DrawingArea::ShowChanges() {
+  QRegion changed;
+  {
+    std::lock_guard lock(GameMutex());
+    changed = TakeChangedRegion(gameSurfaces.windowSurface);
+  }
+  if (!changed.isEmpty()) update(changed);
+}
+
 void DrawingArea::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   std::lock_guard lock(GameMutex());
-  if (const Surface* shown = SurfaceInUse(gameSurfaces.windowSurface))
-    painter.drawImage(event->rect(), shown->device, event->rect());
-  else
-    painter.fillRect(event->rect(), Qt::black);
+  const Surface* shown = SurfaceInUse(gameSurfaces.windowSurface);
+  for (const QRect& part : event->region()) {
+    if (shown != nullptr)
+      painter.drawImage(part, shown->device, part);
+    else
+      painter.fillRect(part, Qt::black);
+  }
 }

@@ -8,6 +8,10 @@ class DrawingArea : public QWidget {
  public:
   explicit DrawingArea(QWidget* parent);
 
+  // Repaints the parts of the window surface that changed since it last
+  // looked, and nothing else.
+  void ShowChanges();
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 };

@@ -70,12 +70,12 @@ void GameWindow::BuildMenu() {
 bool GameWindow::event(QEvent* event) {
   if (event->type() == PresentEventType()) {
     PresentHandled();
-    drawingArea_->update();
+    drawingArea_->ShowChanges();
     return true;
   }
   if (procedure_(this, event)) {
-    // Handlers draw onto the window surface: show what they drew.
-    drawingArea_->update();
+    // Handlers may draw onto the window surface: show what they changed.
+    drawingArea_->ShowChanges();
     return true;
   }
   return QMainWindow::event(event);

@@ -15,82 +15,83 @@ const Shades Green{'G', 'g', 'h'};
 const Shades Blue{'C', 'u', 'c'};
 const Shades Grey{'e', 'd', 'm'};
 const Shades Fire{'O', 'o', 'y'};
-const Shades Flash{'y', 'w', 'w'};
+const Shades Flash{'o', 'y', 'w'};
 
-constexpr int Dirt = Blocks::Dirt;
-constexpr int Darkness = Blocks::Darkness;
+// What a block's picture stands on: a tile of its own, which looks the same on
+// every ground around it, or the empty slot of the headline's bonus row.
+enum class Base
+{
+    Plinth,
+    BonusSlot
+};
 
 struct BlockLook
 {
     int code;
     PixelArt art;
     Shades shades;
-    int ground;
+    Base base = Base::Plinth;
 };
 
 std::vector<BlockLook> blockLooks(const ArtBook& arts)
 {
     const PixelArt oneWay = arts.art("oneway_up");
     return {
-        {Blocks::WormholeStart, swirlArt(), Green, Dirt},
-        {Blocks::WormholeExit, swirlArt(), Grey, Dirt},
-        {Blocks::YellowKey, arts.art("key"), Yellow, Dirt},
-        {Blocks::RedKey, arts.art("key"), Red, Dirt},
-        {Blocks::PurpleKey, arts.art("key"), Purple, Dirt},
-        {Blocks::ScubaGear, arts.art("scuba"), Grey, Dirt},
-        {Blocks::Lavashoes, arts.art("lavashoes"), Grey, Dirt},
-        {Blocks::Popcorn, arts.art("popcorn"), Grey, Dirt},
-        {Blocks::Apple, arts.art("apple"), Grey, Dirt},
-        {Blocks::Banana, arts.art("banana"), Grey, Dirt},
-        {Blocks::Cake, arts.art("cake"), Grey, Dirt},
-        {Blocks::Hamburger, arts.art("hamburger"), Grey, Dirt},
-        {Blocks::Mushroom, arts.art("mushroom"), Grey, Dirt},
-        {Blocks::WhitePortal, portalArt(), White, Dirt},
-        {Blocks::GreenPortal, portalArt(), Green, Dirt},
-        {Blocks::BluePortal, portalArt(), Blue, Dirt},
-        {Blocks::Spinner, spinnerArt(), Grey, Dirt},
-        {Blocks::YellowDoor, arts.art("door"), Yellow, Dirt},
-        {Blocks::RedDoor, arts.art("door"), Red, Dirt},
-        {Blocks::PurpleDoor, arts.art("door"), Purple, Dirt},
-        {Blocks::OnewayDown, turnedClockwise(oneWay, 2), Grey, Dirt},
-        {Blocks::OnewayLeft, turnedClockwise(oneWay, 3), Grey, Dirt},
-        {Blocks::OnewayUp, oneWay, Grey, Dirt},
-        {Blocks::OnewayRight, turnedClockwise(oneWay, 1), Grey, Dirt},
-        {Blocks::WallHard, arts.art("wall_hard"), Grey, Dirt},
-        {Blocks::WallSoft, arts.art("wall_soft"), Grey, Dirt},
-        {Blocks::IronplateHard, arts.art("ironplate_hard"), Grey, Dirt},
-        {Blocks::IronplateSoft, arts.art("ironplate_soft"), Grey, Dirt},
-        {Blocks::RockHard, arts.art("rock_hard"), Grey, Dirt},
-        {Blocks::FenceHard, arts.art("fence_hard"), Grey, Dirt},
-        {Blocks::Parking, arts.art("parking"), Grey, Dirt},
-        {Blocks::PoleHard, arts.art("pole_hard"), Grey, Dirt},
-        {Blocks::PoleSoft, arts.art("pole_soft"), Grey, Dirt},
-        {Blocks::TreeHard, arts.art("tree_hard"), Grey, Dirt},
-        {Blocks::TreeSoft, arts.art("tree_soft"), Grey, Dirt},
-        {Blocks::RockSoft, arts.art("rock_soft"), Grey, Dirt},
-        {Blocks::FenceSoft, arts.art("fence_soft"), Grey, Dirt},
-        {Blocks::OpenExit, swirlArt(), Fire, Dirt},
-        {Blocks::UsedBonus, arts.art("used_bonus"), Grey, Dirt},
-        {BlockPictures::ExtraLife, arts.art("extra_life"), Grey, Darkness},
-        {BlockPictures::BreakingPads, arts.art("breaking_pads"), Grey, Darkness},
-        {BlockPictures::Shield, arts.art("shield"), Grey, Darkness},
-        {BlockPictures::OpenExits, swirlArt(), Fire, Darkness},
-        {BlockPictures::ShorterWorm, arts.art("shorter_worm"), Grey, Darkness},
-        {Blocks::ExitFlash, turnedClockwise(swirlArt(), 1), Flash, Dirt},
+        {Blocks::WormholeStart, swirlArt(), Green},
+        {Blocks::WormholeExit, gratedExitArt(), Fire},
+        {Blocks::YellowKey, arts.art("key"), Yellow},
+        {Blocks::RedKey, arts.art("key"), Red},
+        {Blocks::PurpleKey, arts.art("key"), Purple},
+        {Blocks::ScubaGear, arts.art("scuba"), Grey},
+        {Blocks::Lavashoes, arts.art("lavashoes"), Grey},
+        {Blocks::Popcorn, arts.art("popcorn"), Grey},
+        {Blocks::Apple, arts.art("apple"), Grey},
+        {Blocks::Banana, arts.art("banana"), Grey},
+        {Blocks::Cake, arts.art("cake"), Grey},
+        {Blocks::Hamburger, arts.art("hamburger"), Grey},
+        {Blocks::Mushroom, arts.art("mushroom"), Grey},
+        {Blocks::WhitePortal, portalArt(), White},
+        {Blocks::GreenPortal, portalArt(), Green},
+        {Blocks::BluePortal, portalArt(), Blue},
+        {Blocks::Spinner, spinnerArt(), Grey},
+        {Blocks::YellowDoor, arts.art("door"), Yellow},
+        {Blocks::RedDoor, arts.art("door"), Red},
+        {Blocks::PurpleDoor, arts.art("door"), Purple},
+        {Blocks::OnewayDown, turnedClockwise(oneWay, 2), Grey},
+        {Blocks::OnewayLeft, turnedClockwise(oneWay, 3), Grey},
+        {Blocks::OnewayUp, oneWay, Grey},
+        {Blocks::OnewayRight, turnedClockwise(oneWay, 1), Grey},
+        {Blocks::WallHard, arts.art("wall_hard"), Grey},
+        {Blocks::WallSoft, arts.art("wall_soft"), Grey},
+        {Blocks::IronplateHard, arts.art("ironplate_hard"), Grey},
+        {Blocks::IronplateSoft, arts.art("ironplate_soft"), Grey},
+        {Blocks::RockHard, arts.art("rock_hard"), Grey},
+        {Blocks::FenceHard, arts.art("fence_hard"), Grey},
+        {Blocks::Parking, arts.art("parking"), Grey},
+        {Blocks::PoleHard, arts.art("pole_hard"), Grey},
+        {Blocks::PoleSoft, arts.art("pole_soft"), Grey},
+        {Blocks::TreeHard, arts.art("tree_hard"), Grey},
+        {Blocks::TreeSoft, arts.art("tree_soft"), Grey},
+        {Blocks::RockSoft, arts.art("rock_soft"), Grey},
+        {Blocks::FenceSoft, arts.art("fence_soft"), Grey},
+        {Blocks::OpenExit, swirlArt('w'), Fire},
+        {Blocks::UsedBonus, arts.art("used_bonus"), Grey},
+        {BlockPictures::ExtraLife, arts.art("extra_life"), Grey, Base::BonusSlot},
+        {BlockPictures::BreakingPads, arts.art("breaking_pads"), Grey, Base::BonusSlot},
+        {BlockPictures::Shield, arts.art("shield"), Grey, Base::BonusSlot},
+        {BlockPictures::OpenExits, exitBurstArt(), Fire, Base::BonusSlot},
+        {BlockPictures::ShorterWorm, arts.art("shorter_worm"), Grey, Base::BonusSlot},
+        {Blocks::ExitFlash, turnedClockwise(swirlArt('w'), 1), Flash},
     };
 }
 
-// The closed exit carries a red bar across its swirl.
-void markClosed(QImage& cell, const Palette& palette)
+// The slate tile of art/blocks.txt that items and obstacles are drawn on.
+QImage plinth(const ArtBook& arts, const Palette& palette)
 {
-    for (int x = 2; x <= 9; ++x) {
-        cell.setPixel(x, 5, palette.rgb('r'));
-        cell.setPixel(x, 6, palette.rgb('R'));
-    }
-    cell.setPixel(1, 5, palette.rgb('k'));
-    cell.setPixel(1, 6, palette.rgb('k'));
-    cell.setPixel(10, 5, palette.rgb('k'));
-    cell.setPixel(10, 6, palette.rgb('k'));
+    QImage cell(CellSize, CellSize, QImage::Format_RGB32);
+    cell.fill(palette.rgb('k'));
+    drawArt(cell, arts.art("plinth"), 0, 0, palette);
+    return cell;
 }
 
 } // namespace
@@ -102,13 +103,12 @@ QImage blockPicture(int code, const ArtBook& arts, const Palette& palette)
     for (const BlockLook& look : blockLooks(arts)) {
         if (look.code != code)
             continue;
-        QImage cell = groundTile(look.ground, palette);
+        QImage cell = look.base == Base::Plinth ? plinth(arts, palette)
+                                                : groundTile(BlockPictures::EmptyBonusSlot, palette);
         drawArt(cell, look.art, 0, 0, palette, look.shades);
-        if (code == Blocks::WormholeExit)
-            markClosed(cell, palette);
         return cell;
     }
-    return groundTile(Dirt, palette); // codes no block uses
+    return groundTile(Blocks::Dirt, palette); // codes no block uses
 }
 
 QImage makeBlockSheet(const ArtBook& arts, const Palette& palette)

@@ -66,8 +66,8 @@ QImage sheetCell(const QImage& sheet, int index, int columns)
     return sheet.copy((index % columns) * 12, (index / columns) * 12, 12, 12);
 }
 
-// The play screen as the game composes it: headline, frame, a few blocks, a worm
-// and a title in the frame's font.
+// The play screen as the game composes it: headline with the gear and a full
+// bonus row, frame, a few blocks, a worm and a title in the frame's font.
 QImage playSample(const std::vector<PictureFile>& files)
 {
     const QImage blocks = findFile(files, "BuildClip.gif")->image;
@@ -98,8 +98,38 @@ QImage playSample(const std::vector<PictureFile>& files)
     screen.fill(Qt::black);
     QPainter composer(&screen);
     composer.drawImage(2, 0, findFile(files, "PlayHead.bmp")->image);
+    composer.drawImage(2 + 161, 18, sheetCell(blocks, Blocks::ScubaGear, 10));
+    composer.drawImage(2 + 176, 18, sheetCell(blocks, Blocks::Lavashoes, 10));
+    const int bonuses[] = {BlockPictures::ExtraLife, BlockPictures::OpenExits, BlockPictures::ShorterWorm,
+                           BlockPictures::Shield, BlockPictures::BreakingPads};
+    for (int slot = 0; slot < 5; ++slot)
+        composer.drawImage(2 + 552 + 13 * slot, 18, sheetCell(blocks, bonuses[slot], 10));
     composer.drawImage(2, 36, field);
     return screen.scaled(1280, 960);
+}
+
+// Every block that lies on a track, set on each of the twelve grounds with
+// that ground between and around them.
+QImage groundsSample(const QImage& blocks)
+{
+    std::vector<int> codes;
+    for (int code = 0; code < 60; ++code)
+        if (!IsGroundCode(code) && ClassOf(BlockCode(code)) != BlockClass::Unused && code != Blocks::HiddenBonus)
+            codes.push_back(code);
+    const int perRow = 20, bandWidth = 2 * perRow + 1, bandHeight = 5, columns = 2;
+    QImage out(columns * bandWidth * 12, (GroundGroupCount / columns) * bandHeight * 12, QImage::Format_RGB32);
+    QPainter painter(&out);
+    for (int group = 0; group < GroundGroupCount; ++group) {
+        const QPoint band((group % columns) * bandWidth * 12, (group / columns) * bandHeight * 12);
+        for (int y = 0; y < bandHeight; ++y)
+            for (int x = 0; x < bandWidth; ++x)
+                painter.drawImage(band + QPoint(12 * x, 12 * y), sheetCell(blocks, GroupGrounds[group], 10));
+        for (size_t i = 0; i < codes.size(); ++i)
+            painter.drawImage(band + QPoint(12 * (1 + 2 * int(i % perRow)), 12 * (1 + 2 * int(i / perRow))),
+                              sheetCell(blocks, codes[i], 10));
+    }
+    painter.end();
+    return out.scaled(out.size() * 2);
 }
 
 // The high-score table written with the bitmap font: destination AND mask, then XOR glyph.
@@ -161,6 +191,8 @@ bool writeOverviews(const std::vector<PictureFile>& files, const QString& folder
         const int zoom = file.image.width() < 320 ? 4 : file.image.width() < 700 && file.image.height() < 100 ? 2 : 1;
         ok = ok && save(file.image.scaled(file.image.size() * zoom), folder + "/" + file.name + ".png", error);
     }
+    if (blocks)
+        ok = ok && save(groundsSample(blocks->image), folder + "/blocks_on_grounds.png", error);
     if (blocks && worm && findFile(files, "Playfield.gif") && findFile(files, "PlayHead.bmp"))
         ok = ok && save(playSample(files), folder + "/play_sample.png", error);
     if (font && findFile(files, "HighScore.jpg"))

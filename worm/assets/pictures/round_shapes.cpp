@@ -27,7 +27,22 @@ double turns(double dx, double dy)
 
 } // namespace
 
-PixelArt swirlArt()
+PixelArt swirlArt(char core)
+{
+    return fromRule([core](double dx, double dy) {
+        const double r = std::hypot(dx, dy);
+        if (r > 5.9)
+            return '.';
+        if (r > 5.0)
+            return 'k';
+        if (r < 1.3)
+            return core;
+        const double arm = std::fmod(2 * turns(dx, dy) + r / 3.5, 1.0);
+        return arm < 0.4 ? '3' : arm < 0.7 ? '2' : '1';
+    });
+}
+
+PixelArt gratedExitArt()
 {
     return fromRule([](double dx, double dy) {
         const double r = std::hypot(dx, dy);
@@ -35,10 +50,28 @@ PixelArt swirlArt()
             return '.';
         if (r > 5.0)
             return 'k';
-        if (r < 1.3)
-            return 'e';
-        const double arm = std::fmod(2 * turns(dx, dy) + r / 3.5, 1.0);
-        return arm < 0.4 ? '3' : arm < 0.7 ? '2' : '1';
+        if (r > 3.9)
+            return dx + dy < 0 ? '2' : '1'; // lit from the top left
+        if (r > 3.2)
+            return 'k';
+        const bool bar = std::abs(std::abs(dx) - 1.5) < 0.5 || std::abs(std::abs(dy) - 1.5) < 0.5;
+        return bar ? (dx + dy < 0 ? 'l' : 'm') : 'e';
+    });
+}
+
+PixelArt exitBurstArt()
+{
+    return fromRule([](double dx, double dy) {
+        const double r = std::hypot(dx, dy);
+        const double ray = std::fmod(8 * turns(dx, dy) + 0.5, 1.0);
+        if (r > 4.3)
+            return r < 6.2 && std::abs(ray - 0.5) < 0.22 ? (r < 5.3 ? '3' : 'w') : '.';
+        if (r > 3.4)
+            return 'k';
+        if (r < 1.0)
+            return 'w';
+        const double arm = std::fmod(2 * turns(dx, dy) + r / 2.5, 1.0);
+        return arm < 0.5 ? '3' : '2';
     });
 }
 

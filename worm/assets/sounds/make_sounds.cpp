@@ -1,4 +1,5 @@
 // Writes the game's sound effects into the folder given as the only argument.
+#include "mastering.h"
 #include "sound_effects.h"
 #include "wave_file.h"
 
@@ -14,7 +15,7 @@ int main(int argc, char** argv)
     const std::string folder = argv[1];
     for (const SoundEffect& effect : SoundEffects()) {
         const std::string path = folder + "/" + effect.file;
-        if (!WriteWaveFile(path, effect.make(), kSampleRate)) {
+        if (!WriteWaveFile(path, Master(effect.make(), effect.loudnessOffset), kSampleRate)) {
             std::fprintf(stderr, "cannot write %s\n", path.c_str());
             return 1;
         }

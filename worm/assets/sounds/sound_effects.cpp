@@ -67,12 +67,6 @@ Samples Fanfare(std::initializer_list<std::pair<int, double>> notes, double beat
     return out;
 }
 
-Samples Finished(Samples samples, double peak = 0.9)
-{
-    Finish(samples, peak);
-    return samples;
-}
-
 Samples Applause()
 {
     Samples out = Silence(3.2);
@@ -85,7 +79,7 @@ Samples Applause()
                                 static_cast<uint32_t>(clap + 1000)),
                 at, swell * (0.5 + 0.5 * chance.Uniform()));
     }
-    return Finished(out);
+    return out;
 }
 
 Samples BonusChime()
@@ -94,7 +88,7 @@ Samples BonusChime()
     const int notes[] = {72, 76, 79, 84, 88};
     for (int i = 0; i < 5; ++i)
         MixInto(out, Bell(notes[i], 0.45, 7), i * 0.06);
-    return Finished(out);
+    return out;
 }
 
 Samples BrakeSqueal()
@@ -104,7 +98,7 @@ Samples BrakeSqueal()
                             .vibratoSemitones = 0.5});
     out = Filter(out, FilterKind::BandPass, 1800, 1500, 3);
     MixInto(out, NoiseBurst(0.45, FilterKind::BandPass, 3000, 2000, 1.5, 3, 2), 0, 0.6);
-    return Finished(out);
+    return out;
 }
 
 Samples DoorOpen()
@@ -117,22 +111,23 @@ Samples DoorOpen()
     MixInto(out, MakeTone({.startHz = 120, .endHz = 60, .duration = 0.18, .attack = 0.001,
                            .decayPerSecond = 18}), 0.33);
     MixInto(out, NoiseBurst(0.08, FilterKind::LowPass, 1500, 400, 0.7, 40, 3), 0.33, 0.8);
-    return Finished(out);
+    return out;
 }
 
-// A bite: a crunchy noise burst with a short falling "chomp" tone under it.
+// A bite: a crunchy noise burst with a short falling "chomp" tone just after
+// its start, so that the two do not peak together.
 Samples Bite(double crunchHz, int chompNote, int bites, uint32_t seed)
 {
     Samples out;
     for (int i = 0; i < bites; ++i) {
         const double at = i * 0.085;
-        MixInto(out, NoiseBurst(0.07, FilterKind::BandPass, crunchHz, crunchHz * 0.6, 1.2, 45,
+        MixInto(out, NoiseBurst(0.07, FilterKind::BandPass, crunchHz, crunchHz * 0.6, 1.2, 28,
                                 seed + i), at);
         MixInto(out, MakeTone({.wave = Wave::Triangle, .startHz = NoteHz(chompNote - 2 * i),
                                .endHz = NoteHz(chompNote - 2 * i - 7), .duration = 0.06,
-                               .attack = 0.002, .decayPerSecond = 30}), at, 0.7);
+                               .attack = 0.006, .decayPerSecond = 30}), at + 0.004, 0.7);
     }
-    return Finished(out);
+    return out;
 }
 
 Samples Eat1() { return Bite(2600, 67, 2, 11); }
@@ -142,15 +137,14 @@ Samples Eat4() { return Bite(2200, 60, 2, 41); }
 
 Samples TrackFanfare()
 {
-    return Finished(Fanfare({{67, 0.5}, {72, 0.5}, {76, 0.5}, {79, 1}, {76, 0.5}, {79, 2.5}},
-                            0.16));
+    return Fanfare({{67, 0.5}, {72, 0.5}, {76, 0.5}, {79, 1}, {76, 0.5}, {79, 2.5}}, 0.16);
 }
 
 Samples HighScoreFanfare()
 {
-    return Finished(Fanfare({{60, 0.5}, {60, 0.5}, {60, 0.5}, {64, 1.5}, {62, 0.5}, {65, 1.5},
-                             {64, 0.5}, {67, 0.5}, {72, 3}},
-                            0.15));
+    return Fanfare({{60, 0.5}, {60, 0.5}, {60, 0.5}, {64, 1.5}, {62, 0.5}, {65, 1.5},
+                    {64, 0.5}, {67, 0.5}, {72, 3}},
+                   0.15);
 }
 
 Samples GoSignal()
@@ -160,7 +154,7 @@ Samples GoSignal()
     Samples out = NoteRun({72, 79}, 0.1, blip);
     MixInto(out, MakeTone({.wave = Wave::Square, .startHz = NoteHz(84), .duration = 0.28,
                            .release = 0.12, .volume = 0.6}), 0.2);
-    return Finished(Filter(out, FilterKind::LowPass, 4000, 4000, 0.7));
+    return Filter(out, FilterKind::LowPass, 4000, 4000, 0.7);
 }
 
 Samples GridClose()
@@ -171,7 +165,7 @@ Samples GridClose()
     Samples out = Filter(buzz, FilterKind::LowPass, 3000, 500, 1.2);
     MixInto(out, Bell(45, 0.4, 9), 0.55, 0.9);
     MixInto(out, NoiseBurst(0.1, FilterKind::LowPass, 2500, 600, 0.8, 30, 5), 0.55, 0.7);
-    return Finished(out);
+    return out;
 }
 
 // A bubble: a sine whose pitch rises quickly as it decays.
@@ -188,7 +182,7 @@ Samples Gulp()
     MixInto(out, Bubble(400, 0.08), 0.12, 0.7);
     MixInto(out, Bubble(520, 0.07), 0.2, 0.6);
     MixInto(out, Bubble(330, 0.09), 0.27, 0.6);
-    return Finished(out);
+    return out;
 }
 
 Samples HelpPickup()
@@ -197,7 +191,7 @@ Samples HelpPickup()
                             .release = 0.05, .vibratoHz = 30, .vibratoSemitones = 0.6});
     MixInto(out, Bell(88, 0.4, 8), 0.22, 0.6);
     MixInto(out, Bell(91, 0.4, 8), 0.3, 0.5);
-    return Finished(out);
+    return out;
 }
 
 // A hit: a falling low thump and a noisy smack.
@@ -207,7 +201,7 @@ Samples Thump(double startHz, double smackHz, double smackLevel, uint32_t seed)
                             .attack = 0.001, .decayPerSecond = 16});
     MixInto(out, NoiseBurst(0.09, FilterKind::LowPass, smackHz, smackHz * 0.3, 0.9, 45, seed), 0,
             smackLevel);
-    return Finished(out);
+    return out;
 }
 
 Samples Hit1() { return Thump(160, 2500, 0.9, 51); }
@@ -217,8 +211,8 @@ Samples Hit3() { return Thump(210, 4000, 0.7, 53); }
 Samples Hit4()
 {
     Samples out = Thump(140, 2000, 0.8, 54);
-    MixInto(out, Bell(79, 0.3, 14), 0.005, 0.35);  // a metallic bonk
-    return Finished(out);
+    MixInto(out, Bell(79, 0.3, 14), 0.005, 0.55);  // a metallic bonk
+    return out;
 }
 
 Samples KeyJingle()
@@ -227,7 +221,7 @@ Samples KeyJingle()
     const int notes[] = {91, 96, 93, 98};
     for (int i = 0; i < 4; ++i)
         MixInto(out, Bell(notes[i], 0.3, 12), i * 0.055, 0.8);
-    return Finished(out);
+    return out;
 }
 
 Samples KilledWail()
@@ -245,7 +239,7 @@ Samples KilledWail()
     tone.duration = 0.9;
     tone.release = 0.4;
     MixInto(out, MakeTone(tone), 0.9);
-    return Finished(Filter(out, FilterKind::LowPass, 2500, 900, 0.8));
+    return Filter(out, FilterKind::LowPass, 2500, 900, 0.8);
 }
 
 Samples LavaPain()
@@ -255,13 +249,13 @@ Samples LavaPain()
     MixInto(out, MakeTone({.wave = Wave::Triangle, .startHz = 700, .endHz = 350, .duration = 0.3,
                            .attack = 0.01, .release = 0.08, .vibratoHz = 12,
                            .vibratoSemitones = 0.7}), 0.02, 0.8);
-    return Finished(out);
+    return out;
 }
 
 Samples Pip()
 {
-    return Finished(MakeTone({.wave = Wave::Square, .startHz = 1320, .duration = 0.05,
-                              .attack = 0.002, .release = 0.015, .duty = 0.25}), 0.6);
+    return MakeTone({.wave = Wave::Square, .startHz = 1320, .duration = 0.05, .attack = 0.002,
+                     .release = 0.015, .duty = 0.25});
 }
 
 Samples Plopp()
@@ -269,7 +263,7 @@ Samples Plopp()
     Samples out = MakeTone({.startHz = 900, .endHz = 220, .duration = 0.12, .attack = 0.001,
                             .decayPerSecond = 20});
     MixInto(out, Bubble(600, 0.06), 0.06, 0.4);
-    return Finished(out);
+    return out;
 }
 
 Samples RemoveSwoosh()
@@ -277,14 +271,14 @@ Samples RemoveSwoosh()
     Samples out = MakeTone({.wave = Wave::Triangle, .startHz = 1200, .endHz = 300, .duration = 0.16,
                             .attack = 0.003, .release = 0.04});
     MixInto(out, NoiseBurst(0.16, FilterKind::BandPass, 4000, 900, 2, 8, 71), 0, 0.5);
-    return Finished(out);
+    return out;
 }
 
 Samples SelectedDing()
 {
     Samples out = Bell(81, 0.35, 9);
     MixInto(out, Bell(88, 0.5, 7), 0.08);
-    return Finished(out);
+    return out;
 }
 
 Samples Siren()
@@ -292,7 +286,7 @@ Samples Siren()
     Samples out = MakeTone({.wave = Wave::Square, .startHz = 700, .duration = 1.6, .attack = 0.05,
                             .release = 0.2, .volume = 0.7, .vibratoHz = 1.6, .vibratoSemitones = 6,
                             .duty = 0.4});
-    return Finished(Filter(out, FilterKind::LowPass, 2500, 2500, 0.8));
+    return Filter(out, FilterKind::LowPass, 2500, 2500, 0.8);
 }
 
 Samples Skid()
@@ -302,7 +296,7 @@ Samples Skid()
                                .vibratoSemitones = 0.8});
     Samples out = Filter(squeal, FilterKind::BandPass, 1200, 800, 4);
     MixInto(out, NoiseBurst(0.8, FilterKind::BandPass, 2200, 700, 1.5, 2.5, 81), 0, 1.2);
-    return Finished(out);
+    return out;
 }
 
 Samples SpinnerWhirl()
@@ -311,15 +305,15 @@ Samples SpinnerWhirl()
                             .attack = 0.01, .release = 0.15, .vibratoHz = 14,
                             .vibratoSemitones = 4});
     Tremolo(out, 14, 0.5);
-    return Finished(out);
+    return out;
 }
 
 Samples StampThunk()
 {
-    Samples out = MakeTone({.startHz = 110, .endHz = 55, .duration = 0.15, .attack = 0.001,
+    Samples out = MakeTone({.startHz = 170, .endHz = 70, .duration = 0.15, .attack = 0.002,
                             .decayPerSecond = 25});
-    MixInto(out, NoiseBurst(0.03, FilterKind::HighPass, 2000, 2000, 0.7, 90, 91), 0, 0.8);
-    return Finished(out);
+    MixInto(out, NoiseBurst(0.04, FilterKind::BandPass, 1800, 1200, 0.9, 60, 91), 0.003, 0.9);
+    return out;
 }
 
 Samples WallBreak()
@@ -334,7 +328,7 @@ Samples WallBreak()
                                 static_cast<uint32_t>(piece + 100)),
                 at, 1.0 - piece * 0.06);
     }
-    return Finished(out);
+    return out;
 }
 
 Samples Splash(double startHz, double endHz, uint32_t seed)
@@ -348,7 +342,7 @@ Samples Splash(double startHz, double endHz, uint32_t seed)
 
 Samples WaterIn()
 {
-    return Finished(Splash(5000, 500, 111));
+    return Splash(5000, 500, 111);
 }
 
 Samples WaterOut()
@@ -356,7 +350,7 @@ Samples WaterOut()
     Samples out = Splash(700, 4500, 121);
     MixInto(out, MakeTone({.startHz = 1400, .endHz = 2400, .duration = 0.05, .attack = 0.002,
                            .decayPerSecond = 40}), 0.42, 0.4);  // a last drip
-    return Finished(out);
+    return out;
 }
 
 Samples TurboRev()
@@ -365,7 +359,7 @@ Samples TurboRev()
                                .attack = 0.02, .release = 0.2});
     Samples out = Filter(engine, FilterKind::LowPass, 500, 2500, 1.5);
     MixInto(out, NoiseBurst(0.75, FilterKind::BandPass, 800, 3000, 1, 2, 131), 0, 0.5);
-    return Finished(out);
+    return out;
 }
 
 Samples ExtraLife()
@@ -374,7 +368,7 @@ Samples ExtraLife()
               .volume = 0.5, .duty = 0.25};
     Samples out = NoteRun({76, 79, 88, 84, 86, 91}, 0.09, note);
     MixInto(out, Bell(96, 0.5, 6), 0.54, 0.5);
-    return Finished(out);
+    return out;
 }
 
 }  // namespace
@@ -393,8 +387,8 @@ const std::vector<SoundEffect>& SoundEffects()
         {"Hit1.wav", Hit1},                {"Hit2.wav", Hit2},
         {"Hit3.wav", Hit3},                {"Hit4.wav", Hit4},
         {"Key.wav", KeyJingle},            {"Killed.wav", KilledWail},
-        {"LavaPain.wav", LavaPain},        {"Pip.wav", Pip},
-        {"Plopp.wav", Plopp},              {"Remove.wav", RemoveSwoosh},
+        {"LavaPain.wav", LavaPain},        {"Pip.wav", Pip, -2},
+        {"Plopp.wav", Plopp},              {"Remove.wav", RemoveSwoosh, -2},
         {"Selected.wav", SelectedDing},    {"Siren.wav", Siren},
         {"Skid.wav", Skid},                {"Spinner.wav", SpinnerWhirl},
         {"Stamp.wav", StampThunk},         {"WallBreak.wav", WallBreak},

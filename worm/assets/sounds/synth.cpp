@@ -18,7 +18,7 @@ double Oscillator(Wave wave, double phase, double duty, NoiseSource& noise)
     const double cycle = phase - std::floor(phase);
     switch (wave) {
     case Wave::Sine: return std::sin(kTwoPi * cycle);
-    case Wave::Square: return cycle < duty ? 1.0 : -1.0;
+    case Wave::Square: return (cycle < duty ? 1.0 : -1.0) + 1 - 2 * duty;
     case Wave::Saw: return 2 * cycle - 1;
     case Wave::Triangle: return cycle < 0.5 ? 4 * cycle - 1 : 3 - 4 * cycle;
     case Wave::Noise: return noise.Next();
@@ -113,22 +113,6 @@ void Tremolo(Samples& samples, double rateHz, double depth)
     for (size_t i = 0; i < samples.size(); ++i) {
         const double t = static_cast<double>(i) / kSampleRate;
         samples[i] *= static_cast<float>(1 - depth * 0.5 * (1 - std::cos(kTwoPi * rateHz * t)));
-    }
-}
-
-void Finish(Samples& samples, double peak)
-{
-    float loudest = 0;
-    for (float s : samples)
-        loudest = std::max(loudest, std::abs(s));
-    if (loudest > 0)
-        for (float& s : samples)
-            s *= static_cast<float>(peak / loudest);
-    const size_t ramp = std::min<size_t>(SampleCount(0.003), samples.size() / 2);
-    for (size_t i = 0; i < ramp; ++i) {
-        const float gain = static_cast<float>(i) / ramp;
-        samples[i] *= gain;
-        samples[samples.size() - 1 - i] *= gain;
     }
 }
 

@@ -36,7 +36,7 @@ struct Tone {
     double volume = 1;
     double vibratoHz = 0;
     double vibratoSemitones = 0;
-    double duty = 0.5;          // square waves only
+    double duty = 0.5;          // square waves only; any duty averages to 0
 };
 
 Samples Render(const Tone& tone, NoiseSource& noise);
@@ -50,8 +50,6 @@ Samples Silence(double duration);
 void MixInto(Samples& target, const Samples& source, double atSeconds, double gain = 1);
 // Multiplies by a tremolo of the given rate and depth (0..1).
 void Tremolo(Samples& samples, double rateHz, double depth);
-// Scales the loudest sample to peak and ramps the first and last milliseconds to zero.
-void Finish(Samples& samples, double peak = 0.9);
 
 // Frequency of a MIDI note number (69 = A 440 Hz).
 double NoteHz(int midiNote);

@@ -1,5 +1,7 @@
 // The picture and cursor files beside the program: names, formats, sizes,
 // sheet layouts, item highlights and the font masks.
+#include "core/block_codes.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -198,6 +200,56 @@ TEST(SpriteSheets, EveryBlockOfTheGameHasAPictureOfItsOwn)
         for (size_t j = i + 1; j < codes.size(); ++j)
             EXPECT_NE(cell(blocks, codes[i], 10, 12, 12), cell(blocks, codes[j], 10, 12, 12))
                 << "blocks " << codes[i] << " and " << codes[j];
+}
+
+// The blocks whose art leaves room around it, which a track can hold on any ground.
+const int FramedBlocks[] = {
+    Blocks::WormholeStart, Blocks::WormholeExit, Blocks::YellowKey,   Blocks::RedKey,
+    Blocks::PurpleKey,     Blocks::ScubaGear,    Blocks::Lavashoes,   Blocks::Popcorn,
+    Blocks::Apple,         Blocks::Banana,       Blocks::Cake,        Blocks::Hamburger,
+    Blocks::Mushroom,      Blocks::WhitePortal,  Blocks::GreenPortal, Blocks::BluePortal,
+    Blocks::Spinner,       Blocks::RockHard,     Blocks::FenceHard,   Blocks::PoleHard,
+    Blocks::PoleSoft,      Blocks::TreeHard,     Blocks::TreeSoft,    Blocks::RockSoft,
+    Blocks::FenceSoft,     Blocks::OpenExit,     Blocks::UsedBonus,   Blocks::ExitFlash,
+};
+
+// The four corner pixels of a cell, where no item's art reaches.
+std::vector<QRgb> corners(const QImage& cell)
+{
+    return {cell.pixel(0, 0), cell.pixel(11, 0), cell.pixel(0, 11), cell.pixel(11, 11)};
+}
+
+// Cells are copied whole, so an item drawn over a ground tile would carry that
+// ground onto every other: each stands on one frame of its own instead.
+TEST(SpriteSheets, ItemsStandOnOneFrameThatIsNoGround)
+{
+    const QImage blocks = loadPicture("BuildClip.gif");
+    const std::vector<QRgb> frame = corners(cell(blocks, FramedBlocks[0], 10, 12, 12));
+    for (const int ground : GroupGrounds)
+        EXPECT_NE(frame, corners(cell(blocks, ground, 10, 12, 12))) << "ground " << ground;
+    for (const int item : FramedBlocks)
+        EXPECT_EQ(corners(cell(blocks, item, 10, 12, 12)), frame) << "block " << item;
+}
+
+// Mean brightness, 0..255.
+double brightness(const QImage& image)
+{
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return sum / (image.width() * image.height());
+}
+
+// Told apart at a glance: an open exit glows where a closed one is dark, and
+// the open-exits bonus of the headline is not the open exit's picture again.
+TEST(SpriteSheets, ExitsAndTheOpenExitsBonusDifferAtAGlance)
+{
+    const QImage blocks = loadPicture("BuildClip.gif");
+    const auto middle = [&](int code) { return cell(blocks, code, 10, 12, 12).copy(2, 2, 8, 8); };
+    EXPECT_GT(brightness(middle(Blocks::OpenExit)) - brightness(middle(Blocks::WormholeExit)), 50);
+    EXPECT_GT(meanDifference(middle(Blocks::OpenExit), middle(BlockPictures::OpenExits)), 40);
+    EXPECT_GT(meanDifference(middle(Blocks::OpenExit), middle(Blocks::ExitFlash)), 20);
 }
 
 // Index = ground group * 24 + part * 8 + direction; a body is the same going
