@@ -6,8 +6,8 @@
 #include <cstdint>
 
 // The player's side of a running game: what the status strip and the
-// headline show. Lives, shield and breaking pads last from track to track;
-// the rest starts anew with every track.
+// headline show, and the tune memory. Lives, shield, breaking pads and the
+// tune memory last from track to track; the rest starts anew with every track.
 struct PlayState {
   std::uint8_t Lives = 0;
   std::uint8_t Shield = 0;
@@ -20,4 +20,11 @@ struct PlayState {
   // polling passes counted towards dropping the oldest.
   std::uint8_t BonusIconCount = 0;
   std::int16_t BonusIconTimer = 0;
+  // The track tune last chosen (1..5, 0 none) and the track it was chosen
+  // for: a track played again keeps its tune.
+  std::uint8_t LastTune = 0;
+  std::uint8_t LastTuneTrack = 0;
+  // A saved game is being continued: its lives, shield and breaking pads
+  // are already in place for the first track.
+  bool ResumeGame = false;
 };
