@@ -22,7 +22,6 @@ const QString QuitTitle = QStringLiteral("Quit Editor");
 
 // A fresh editor state for a new database of one track.
 void ResetState(Editor& editor) {
-  editor.Controls = ToolboxModel{};
   editor.Changed = false;
   editor.ToolboxHidden = false;
   editor.TrackListLoading = false;
@@ -89,6 +88,8 @@ void EnterEditor(Editor& editor) {
   DrawTrack(form, BlankTrack);
   SetPlayFieldPersistent(form, true);
   SlideHeadline(form, EditorHeadline);
+  // The window shows these controls as long as it lives.
+  editor.Controls = ToolboxModel{};
   editor.Toolbox = editor.Host.CreateToolbox(editor);
   ToolboxLoad(editor);
   editor.Toolbox->ShowWindow();

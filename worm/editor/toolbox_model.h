@@ -6,6 +6,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 
 // Every control of the toolbox window frmToolBox, as values.
 struct ToolboxModel {
@@ -30,6 +31,8 @@ struct ToolboxModel {
   // Page "Direction": the head picture (0..15 of pcpHeads) each of the
   // eight direction pictures shows.
   std::array<int, 8> imgWormHead{};
+  // A direction picture clicked, with its index 0..7.
+  std::function<void(int)> imgWormHead_Click;
   // Pages "Track Config" and "Database Config": sliders and labels 1..4.
   std::array<SliderControl, 5> slrTrimTrack;
   std::array<QString, 5> lblTrimTrack;

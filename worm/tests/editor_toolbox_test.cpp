@@ -111,6 +111,27 @@ TEST_F(EditorToolboxTest, CtrlSwapsTheToolboxAndTheKeyboard) {
   EXPECT_TRUE(editor.Controls.mnuAction(10).Checked);
 }
 
+TEST_F(EditorToolboxTest, TheToolboxMenuRunsItsItemsWithTheirStates) {
+  auto* menu = Toolbox().findChild<QMenu*>("mnuToolBox");
+  ASSERT_NE(menu, nullptr);
+  std::map<QString, QAction*> items;
+  for (QAction* action : menu->findChildren<QAction*>()) items[action->text()] = action;
+  emit menu->aboutToShow();
+  EXPECT_FALSE(items["Undo"]->isEnabled());
+  EXPECT_FALSE(items["Save"]->isEnabled());
+  EXPECT_TRUE(items["Toolbox"]->isChecked());
+  ChooseBlock(WallHardButton);
+  Press(CellPoint(3, 3));
+  Release(CellPoint(3, 3));
+  emit menu->aboutToShow();
+  ASSERT_TRUE(items["Undo"]->isEnabled());
+  EXPECT_TRUE(items["Save"]->isEnabled());
+  items["Undo"]->trigger();
+  EXPECT_EQ(BlockAt(3, 3), 0);
+  items["Toolbox"]->trigger();
+  EXPECT_TRUE(editor.ToolboxHidden);
+}
+
 TEST_F(EditorToolboxTest, ShortcutsDoNothingWhileATrackIsTested) {
   ChooseBlock(WallHardButton);
   Press(CellPoint(3, 3));

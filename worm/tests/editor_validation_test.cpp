@@ -1,4 +1,5 @@
 #include "core/block_codes.h"
+#include "editor/database_file_commands.h"
 #include "editor/validate_track.h"
 #include "editor_fixture.h"
 
@@ -123,6 +124,55 @@ TEST_F(EditorValidationTest, QuittingWithoutChangesAsksOnce) {
   QTest::mouseClick(Toolbox().findChild<QPushButton*>("cmdDatabase4"), Qt::LeftButton);
   EXPECT_FALSE(form.InEditor);
   EXPECT_EQ(editor.Toolbox, nullptr);
+}
+
+TEST_F(EditorValidationTest, TheCommandLineDatabaseOpensASecondAfterTheLoad) {
+  TrackDatabase database;
+  database.TrackCount = 2;
+  database.Tracks.resize(3);
+  database.Tracks[1].Name = QStringLiteral("One");
+  database.Tracks[2].Name = QStringLiteral("Two");
+  database.Settings = {4, 6, 7, 0};
+  ASSERT_TRUE(WriteDatabaseFile(DatabasePath("Two.wdb"), database).Ok);
+  ASSERT_TRUE(ToolboxCloseRequest(editor));
+  form.CommandLine = DatabasePath("Two.wdb");
+  EnterEditor(editor);
+  const std::int64_t loaded = platform.Now;
+  platform.RunUntil(loaded + 999);
+  EXPECT_EQ(form.Database.TrackCount, 1) << "not yet";
+  platform.RunUntil(loaded + 1000);
+  EXPECT_EQ(form.Database.TrackCount, 2);
+  EXPECT_EQ(Track().Name, "One");
+  EXPECT_EQ(Toolbox().windowTitle(), "Two.wdb (1)");
+  EXPECT_EQ(editor.Controls.cmbTrackName.Entries(), (QStringList{"One", "Two"}));
+  EXPECT_EQ(editor.Controls.lblTrimDB[3], "Break: 7");
+  EXPECT_TRUE(editor.TrackTested[1] && editor.TrackTested[2]);
+  EXPECT_FALSE(editor.Changed);
+  EXPECT_TRUE(form.CommandLine.isEmpty());
+  EXPECT_TRUE(platform.Questions.empty() || platform.Questions.back().Caption == "Quit Editor");
+  platform.RunUntil(loaded + 5000);
+  EXPECT_EQ(Track().Name, "One") << "once only";
+}
+
+TEST_F(EditorValidationTest, AFileTheEditorCannotHoldIsRefusedAndTheDatabaseKept) {
+  ChooseBlock(WallHardButton);
+  PenAt(3, 3);
+  TrackDatabase empty;
+  ASSERT_TRUE(WriteDatabaseFile(DatabasePath("Empty.wdb"), empty).Ok);
+  QFile truncated(DatabasePath("Cut.wdb"));
+  ASSERT_TRUE(truncated.open(QIODevice::WriteOnly));
+  truncated.write("\x02\x05\x00", 3);
+  truncated.close();
+  for (const char* name : {"Empty.wdb", "Cut.wdb"}) {
+    SCOPED_TRACE(name);
+    platform.AnswerMessage(MessageAnswer::Ok);  // lose the changes
+    platform.AnswerFileDialog(DatabasePath(name));
+    EXPECT_FALSE(OpenDatabase(editor));
+    EXPECT_EQ(LastQuestion().Caption, "Open Database");
+    EXPECT_EQ(BlockAt(3, 3), Blocks::WallHard);
+    EXPECT_EQ(form.Database.TrackCount, 1);
+    EXPECT_TRUE(editor.Changed);
+  }
 }
 
 TEST_F(EditorValidationTest, LeavingStoresTheCheckedDatabaseOnly) {

@@ -210,6 +210,11 @@ QWidget* frmToolBox::MakeDirectionPage() {
     heads_[i]->setAutoRaise(true);
     heads_[i]->setIconSize(QSize(24, 24));
     heads_[i]->setFixedSize(26, 26);
+    connect(heads_[i], &QToolButton::clicked, this, [this, i] {
+      Run([this, i] {
+        if (editor_.Controls.imgWormHead_Click) editor_.Controls.imgWormHead_Click(i);
+      });
+    });
     grid->addWidget(heads_[i], places[i][0], places[i][1]);
   }
   QLabel* cross = MakePicture(PagePixmap(PagePicture::DirectionCross, blockSheet_, wormSheet_));
