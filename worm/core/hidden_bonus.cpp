@@ -27,17 +27,35 @@ void AddCapped(std::uint8_t& counter, int amount, std::uint8_t cap) {
   if (counter < cap) counter = static_cast<std::uint8_t>(std::min<int>(counter + amount, cap));
 }
 
+// A bonus that adds to one counter of the play state.
+struct CounterBonus {
+  std::uint8_t PlayState::*Counter;
+  int Amount;
+  std::uint8_t Cap;
+  std::uint8_t Item;  // status item
+  std::uint8_t Sound;
+  BlockCode Picture;
+};
+
+constexpr CounterBonus ExtraLife{&PlayState::Lives, 1, MaxBonusLives, StatusLives, SoundXlife,
+                                 BlockPictures::ExtraLife};
+constexpr CounterBonus MoreShield{&PlayState::Shield, 2, MaxShield, StatusShield, SoundBonus,
+                                  BlockPictures::Shield};
+constexpr CounterBonus MoreBreaks{&PlayState::Breaks, 3, MaxBreaks, StatusBreaks, SoundBonus,
+                                  BlockPictures::BreakingPads};
+
+void Give(frmWorm& form, const CounterBonus& bonus) {
+  AddCapped(form.Play.*bonus.Counter, bonus.Amount, bonus.Cap);
+  form.UpdateStatus(bonus.Item);
+  form.PlaySoundEffect(bonus.Sound);
+  AddBonusIcon(form, bonus.Picture);
+}
+
 }  // namespace
 
 void TrackRules::RevealHiddenBonus(CellPosition cell) {
-  PlayState& play = form_.Play;
   switch (worm_.HiddenBonusMap[GroundIndex(cell.X, cell.Y)]) {
-    case ExtraLifeBonus:
-      AddCapped(play.Lives, 1, MaxBonusLives);
-      form_.UpdateStatus(StatusLives);
-      form_.PlaySoundEffect(SoundXlife);
-      AddBonusIcon(form_, BlockPictures::ExtraLife);
-      break;
+    case ExtraLifeBonus: Give(form_, ExtraLife); break;
     case OpenExitsBonus:
       if (worm_.FoodLeft > 0) {
         OpenExits();
@@ -54,18 +72,8 @@ void TrackRules::RevealHiddenBonus(CellPosition cell) {
       form_.PlaySoundEffect(SoundBonus);
       AddBonusIcon(form_, BlockPictures::ShorterWorm);
       break;
-    case ShieldBonus:
-      AddCapped(play.Shield, 2, MaxShield);
-      form_.UpdateStatus(StatusShield);
-      form_.PlaySoundEffect(SoundBonus);
-      AddBonusIcon(form_, BlockPictures::Shield);
-      break;
-    case BreakingPadsBonus:
-      AddCapped(play.Breaks, 3, MaxBreaks);
-      form_.UpdateStatus(StatusBreaks);
-      form_.PlaySoundEffect(SoundBonus);
-      AddBonusIcon(form_, BlockPictures::BreakingPads);
-      break;
+    case ShieldBonus: Give(form_, MoreShield); break;
+    case BreakingPadsBonus: Give(form_, MoreBreaks); break;
     default: break;
   }
 }

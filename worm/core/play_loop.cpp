@@ -8,6 +8,7 @@
 #include "core/sound_bank.h"
 #include "core/sprite_drawing.h"
 #include "core/wanted_direction.h"
+#include "shell/pause_screen.h"
 #include "shell/show_message.h"
 #include "shell/status_display.h"
 
@@ -41,12 +42,11 @@ constexpr std::int16_t TailPart = 16;
 
 bool Slides(std::int16_t group) { return group == IceGroup || group == LavaGroup; }
 
-// Until the pause screen exists, pause goes on playing at once.
-int PauseScreen(frmWorm&) { return 2; }
-
 }  // namespace
 
-TrackResult WormPlay(frmWorm& form, std::uint8_t track) { return PlayLoop(form, track).Run(); }
+TrackResult WormPlay(frmWorm& form, std::uint8_t track, RunningGame& game) {
+  return PlayLoop(form, track, game).Run();
+}
 
 std::optional<CellPosition> PickStartCell(Platform& platform, const TrackRecord& track) {
   std::vector<CellPosition> starts;
@@ -58,8 +58,13 @@ std::optional<CellPosition> PickStartCell(Platform& platform, const TrackRecord&
   return starts[RandomDraw(platform, static_cast<int>(starts.size())) - 1];
 }
 
-PlayLoop::PlayLoop(frmWorm& form, std::uint8_t track)
-    : form_(form), track_(track), rules_(form, worm_), input_(form), clock_(form, PassMs) {}
+PlayLoop::PlayLoop(frmWorm& form, std::uint8_t track, RunningGame& game)
+    : form_(form),
+      track_(track),
+      game_(game),
+      rules_(form, worm_),
+      input_(form),
+      clock_(form, PassMs) {}
 
 TrackResult PlayLoop::Run() {
   if (!Start()) return TrackNotPlayable;
@@ -69,6 +74,7 @@ TrackResult PlayLoop::Run() {
 }
 
 bool PlayLoop::Start() {
+  if (track_ < 1 || std::size_t{track_} >= form_.Database.Tracks.size()) return false;
   TrackRecord& playCopy = form_.Database.PlayCopy();
   const std::optional<CellPosition> start = PickStartCell(form_.System, form_.Database.Tracks[track_]);
   if (!start) return false;
@@ -209,10 +215,10 @@ void PlayLoop::CheckPause() {
     return;
   }
   form_.MusicCommand(QStringLiteral("Pause"));
-  const int answer = PauseScreen(form_);
-  if (answer == 1) {
+  const std::int16_t answer = PauseScreen(form_, game_);
+  if (answer == PauseEndGame) {
     worm_.Quit = true;
-  } else if (answer == 2) {
+  } else if (answer == PauseGoOn) {
     form_.WaitMs(StartPauseMs);
     form_.MusicCommand(QStringLiteral("Pause"));
     if (!worm_.Parked) form_.PlaySoundEffect(SoundGo);
@@ -275,8 +281,7 @@ void PlayLoop::MoveTail(bool first) {
 }
 
 void PlayLoop::Move() {
-  worm_.RepeatMove = true;
-  for (int moves = 0; worm_.RepeatMove && moves < MaxMovesPerStep; ++moves) {
+  do {
     worm_.RepeatMove = false;
     worm_.PrevHead = worm_.Head;
     if (!Slides(worm_.GroundGroup)) worm_.MoveDirection = worm_.WantedDirection;
@@ -289,7 +294,7 @@ void PlayLoop::Move() {
       if (++exitSteps_ >= worm_.LengthTarget) worm_.Finished = true;
       baseDelay_ = std::max(baseDelay_ - 1, FastestDelay);
     }
-  }
+  } while (worm_.RepeatMove);
 }
 
 void PlayLoop::DrawAndRecord() {

@@ -10,12 +10,13 @@
 #include <cstdint>
 
 class frmWorm;
+struct RunningGame;
 
 // One run of WormPlay: the worm, its body, the step timing and the polling
 // passes of one track, from its start to its end.
 class PlayLoop {
  public:
-  PlayLoop(frmWorm& form, std::uint8_t track);
+  PlayLoop(frmWorm& form, std::uint8_t track, RunningGame& game);
 
   TrackResult Run();
 
@@ -45,6 +46,7 @@ class PlayLoop {
 
   frmWorm& form_;
   std::uint8_t track_;
+  RunningGame& game_;
   WormState worm_;
   TrackRules rules_;
   InputReader input_;

@@ -1,9 +1,9 @@
 #include "core/track_database.h"
 
 #include "core/code_page.h"
+#include "core/replace_file.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -103,9 +103,9 @@ DatabaseFileResult ReadDatabaseFile(const QString& path, TrackDatabase& database
   ByteReader reader(file);
   TrackDatabase loaded;
   loaded.TrackCount = reader.Byte();
-  loaded.Tracks.assign(loaded.TrackCount + 1, TrackRecord{});
+  // Tracks are kept as they are read, so a short file takes no room for its count.
   for (int track = 1; track <= loaded.TrackCount && reader.Ok(); ++track)
-    ReadTrack(reader, loaded.Tracks[track]);
+    ReadTrack(reader, loaded.Tracks.emplace_back());
   loaded.Settings.Lives = reader.Byte();
   loaded.Settings.Shield = reader.Byte();
   loaded.Settings.Breaks = reader.Byte();
@@ -119,24 +119,14 @@ DatabaseFileResult ReadDatabaseFile(const QString& path, TrackDatabase& database
   return {};
 }
 
-DatabaseFileResult WriteDatabaseFile(const QString& path, TrackDatabase& database) {
+DatabaseFileResult WriteDatabaseFile(const QString& path, TrackDatabase& database,
+                                     SaveFaults* faults) {
   if (database.Tracks.size() <= database.TrackCount)
     return Failure(QStringLiteral("The database holds fewer tracks than its track count."));
 
   const std::int16_t counter = NextSaveCounter(database.SaveCounter);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly))
-    return Failure(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
-  const QByteArray bytes = DatabaseBytes(database, counter);
-  // A short write (a full disk) can pass unnoticed until the size is checked.
-  if (file.write(bytes) != bytes.size() || !file.flush() || file.size() != bytes.size()) {
-    file.cancelWriting();
-    file.commit();
-    return Failure(QStringLiteral("Cannot write \"%1\": the file could not be written completely.")
-                       .arg(path));
-  }
-  if (!file.commit())
-    return Failure(QStringLiteral("Cannot write \"%1\": %2").arg(path, file.errorString()));
+  const FileSaveResult saved = ReplaceFile(path, DatabaseBytes(database, counter), faults);
+  if (!saved.Ok) return Failure(saved.Message);
 
   database.SaveCounter = counter;
   return {};

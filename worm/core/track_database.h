@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/replace_file.h"
+
 #include <QString>
 
 #include <array>
@@ -63,5 +65,7 @@ DatabaseFileResult ReadDatabaseFile(const QString& path, TrackDatabase& database
 
 // Writes database to path with its SaveCounter increased (it stays at 32767).
 // The file is written beside the target and renamed into place, so a failed
-// write leaves the old file as it was and SaveCounter unchanged.
-DatabaseFileResult WriteDatabaseFile(const QString& path, TrackDatabase& database);
+// write leaves the old file as it was and SaveCounter unchanged. Tests pass faults to
+// disturb the save.
+DatabaseFileResult WriteDatabaseFile(const QString& path, TrackDatabase& database,
+                                     SaveFaults* faults = nullptr);

@@ -12,9 +12,6 @@ class frmWorm;
 
 // ChooseFreeDirection's answer when every way but back is blocked.
 constexpr int NoFreeDirection = 22;
-// The most moves one step makes (portals and bounces repeat the move): a
-// ring of portals that hand the head on to each other forever ends there.
-constexpr int MaxMovesPerStep = 64;
 
 // The reactions of the cells of the play copy when the worm's head enters
 // them, and the random placements of play. Works on the game window's play

@@ -8,10 +8,11 @@
 
 class frmWorm;
 class Platform;
+struct RunningGame;
 
 // How a track ended.
 enum TrackResult : std::uint8_t {
-  TrackNotPlayable = 0,  // the track has no start cell; nothing was shown or changed
+  TrackNotPlayable = 0,  // no such track, or it has no start cell; nothing was shown or changed
   TrackFinished = 1,     // the worm went into an exit and its tail followed
   TrackKilled = 2,
   TrackQuit = 3,  // quit from the pause screen, or pause while testing in the editor
@@ -21,8 +22,10 @@ enum TrackResult : std::uint8_t {
 // and tells how it ended. The track is copied into the play copy, which
 // alone changes. At the first track of a game (form.NewGame) and in the
 // editor, lives, shield and breaking pads come from the database settings,
-// or stay as they are when form.Play.ResumeGame is set.
-TrackResult WormPlay(frmWorm& form, std::uint8_t track);
+// or stay as they are when form.Play.ResumeGame is set. The pause input
+// opens the pause screen, which saves `game`; in the editor it ends the test
+// instead (game is then not used).
+TrackResult WormPlay(frmWorm& form, std::uint8_t track, RunningGame& game);
 
 // A start cell (Wormhole (Start)) of track, listed x = 1..51 outer and
 // y = 1..35 inner, chosen at random among several; none without one.

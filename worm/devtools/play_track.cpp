@@ -1,8 +1,10 @@
 #include "core/frm_worm.h"
+#include "load_track.h"
 #include "core/worm_play.h"
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
+#include "shell/running_game.h"
 #include "shell/show_message.h"
 
 #include <QApplication>
@@ -22,21 +24,6 @@ QString DatabasePath(const frmWorm& form, const QString& database) {
   return form.TrackPath + database + QStringLiteral(".wdb");
 }
 
-bool LoadDatabase(frmWorm& form, const QString& path, int track) {
-  QString problem;
-  if (!QFileInfo::exists(path)) {
-    problem = QStringLiteral("\"%1\" does not exist.").arg(path);
-  } else if (const DatabaseFileResult read = ReadDatabaseFile(path, form.Database); !read.Ok) {
-    problem = read.Message;
-  } else if (track < 1 || track > form.Database.TrackCount) {
-    problem = QStringLiteral("\"%1\" has no track %2.").arg(path).arg(track);
-  }
-  if (problem.isEmpty()) return true;
-  form.System.ShowCursor(true);
-  form.System.MessageBox(problem, Caption, MessageButtons::Ok, MessageIcon::Critical);
-  return false;
-}
-
 // The message that follows a track in a game.
 void ShowResult(frmWorm& form, TrackResult result) {
   if (result == TrackFinished) ShowMessage(form, 210, 230, MessageTrackDone);
@@ -45,10 +32,12 @@ void ShowResult(frmWorm& form, TrackResult result) {
 
 void PlayOneTrack(frmWorm& form, const QString& path, int track) {
   int exitCode = 1;
-  if (LoadDatabase(form, path, track)) {
+  if (LoadTrack(form, path, track, Caption)) {
     form.picPlayField.Move(2, 36, 636, 444);
     form.NewGame = true;
-    const TrackResult result = WormPlay(form, static_cast<std::uint8_t>(track));
+    RunningGame game;
+    game.ChosenDatabase = QFileInfo(path).completeBaseName();
+    const TrackResult result = WormPlay(form, static_cast<std::uint8_t>(track), game);
     if (result == TrackNotPlayable)
       form.System.MessageBox(QStringLiteral("Track %1 has no start.").arg(track), Caption,
                              MessageButtons::Ok, MessageIcon::Exclamation);

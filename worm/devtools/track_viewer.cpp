@@ -1,4 +1,5 @@
 #include "core/bonus_icons.h"
+#include "load_track.h"
 #include "core/draw_track.h"
 #include "core/frm_worm.h"
 #include "core/slide_headline.h"
@@ -14,19 +15,6 @@
 namespace {
 
 const QString Caption = QStringLiteral("Track viewer");
-
-bool LoadDatabase(frmWorm& form, int track) {
-  const QString path = form.TrackPath + QStringLiteral("Vora.wdb");
-  const DatabaseFileResult read = ReadDatabaseFile(path, form.Database);
-  QString problem = read.Message;
-  if (read.Ok && (track < 1 || track > form.Database.TrackCount))
-    problem = QStringLiteral("\"%1\" has no track %2.").arg(path).arg(track);
-  if (problem.isEmpty())
-    return true;
-  form.System.ShowCursor(true);
-  form.System.MessageBox(problem, Caption, MessageButtons::Ok, MessageIcon::Critical);
-  return false;
-}
 
 // Counts every resource up and round again, one step per half second; a
 // bonus picture joins the row every third step.
@@ -47,7 +35,7 @@ bool LoadDatabase(frmWorm& form, int track) {
 }
 
 void ShowTrack(frmWorm& form, int track) {
-  if (!LoadDatabase(form, track)) {
+  if (!LoadTrack(form, form.TrackPath + QStringLiteral("Vora.wdb"), track, Caption)) {
     form.ExitProgram();
     return;
   }

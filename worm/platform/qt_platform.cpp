@@ -1,5 +1,6 @@
 #include "platform/qt_platform.h"
 
+#include "core/setting_text.h"
 #include "core/timer.h"
 #include "platform/cursor_file.h"
 #include "platform/game_window.h"
@@ -181,14 +182,14 @@ bool QtPlatform::SetPlayFieldCursor(const QString& cursorFile) {
 
 QString QtPlatform::GetSetting(const QString& application, const QString& section,
                                const QString& key, const QString& defaultValue) {
-  QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-  return settings.value(section + '/' + key, defaultValue).toString();
+  const QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
+  return ReadSettingText(settings, section, key, defaultValue);
 }
 
 void QtPlatform::SaveSetting(const QString& application, const QString& section,
                              const QString& key, const QString& value) {
   QSettings settings(QSettings::IniFormat, QSettings::UserScope, application, application);
-  settings.setValue(section + '/' + key, value);
+  WriteSettingText(settings, section, key, value);
 }
 
 MessageAnswer QtPlatform::MessageBox(const QString& text, const QString& caption,

@@ -1,5 +1,6 @@
 #include "core/code_page.h"
 #include "core/track_database.h"
+#include "save_faults.h"
 
 #include <gtest/gtest.h>
 
@@ -206,6 +207,51 @@ TEST_F(TrackDatabaseTest, FailedWriteIsReportedAndKeepsTheOldFile) {
   EXPECT_EQ(ReadBytes(path), "old contents");
   EXPECT_EQ(database.SaveCounter, 300);
   EXPECT_EQ(QDir(dir_.path()).entryList(QDir::Files).size(), 2) << "no temporary file left";
+}
+
+TEST_F(TrackDatabaseTest, SaveStoppedBeforeTheRenameKeepsTheOldFile) {
+  TrackDatabase database = LoadedFixture();
+  const QString path = WriteFixture("old contents", "Old.wdb");
+
+  StopBeforeRename stop;
+  EXPECT_EQ(ExitCodeInChild([&] {
+              WriteDatabaseFile(path, database, &stop);
+              return 0;
+            }),
+            StopBeforeRename::ExitCode);
+  EXPECT_EQ(ReadBytes(path), "old contents");
+
+  // Started again, the program saves over it and reads back what it saved.
+  ASSERT_TRUE(WriteDatabaseFile(path, database).Ok);
+  TrackDatabase reread;
+  ASSERT_TRUE(ReadDatabaseFile(path, reread).Ok);
+  EXPECT_EQ(reread.Tracks, database.Tracks);
+  EXPECT_EQ(reread.SaveCounter, 301);
+}
+
+TEST_F(TrackDatabaseTest, SaveOntoAFullDiskIsReportedAndKeepsTheOldFile) {
+  enum Outcome { Kept, NoSmallDisk, ReportedAsSaved, OldFileChanged, CounterMoved,
+                 TemporaryFileLeft, SmallSaveFailed };
+  TrackDatabase database = LoadedFixture();
+  const QString path = PathOf("Old.wdb");
+  const int outcome = ExitCodeInChild([&] {
+    // Two pages: the old file takes one, the new one needs two.
+    if (!MountSmallDisk(dir_.path(), 8192)) return NoSmallDisk;
+    QFile old(path);
+    if (!old.open(QIODevice::WriteOnly) || old.write("old contents") != 12 || !old.flush())
+      return NoSmallDisk;
+    const DatabaseFileResult result = WriteDatabaseFile(path, database);
+    if (result.Ok || result.Message.isEmpty()) return ReportedAsSaved;
+    if (ReadBytes(path) != "old contents") return OldFileChanged;
+    if (database.SaveCounter != 300) return CounterMoved;
+    if (QDir(dir_.path()).entryList(QDir::Files).size() != 1) return TemporaryFileLeft;
+    // The program goes on: a database that fits is saved.
+    TrackDatabase empty;
+    if (!WriteDatabaseFile(path, empty).Ok || ReadBytes(path).size() != 7) return SmallSaveFailed;
+    return Kept;
+  });
+  if (outcome == NoSmallDisk) GTEST_SKIP() << "no small file system can be mounted here";
+  EXPECT_EQ(outcome, Kept) << "outcome " << outcome << " of the Outcome list";
 }
 
 // Root may write into read-only folders; while this lives, file access of

@@ -7,10 +7,10 @@
 #include "platform/attach_game_window.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
+#include "tools/process_cpu.h"
 
 #include <QApplication>
 
-#include <sys/resource.h>
 
 #include <chrono>
 #include <cstdio>
@@ -18,13 +18,6 @@
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
-}
 
 void MeasureFireWait(frmWorm& form) {
   form.picPlayField.LoadPicture(form.PicturePath + QStringLiteral("TheEnd.jpg"));

@@ -5,10 +5,10 @@
 #include "core/frm_worm.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
+#include "tools/process_cpu.h"
 
 #include <QApplication>
 
-#include <sys/resource.h>
 
 #include <algorithm>
 #include <chrono>
@@ -22,13 +22,6 @@ using Clock = std::chrono::steady_clock;
 
 double Milliseconds(Clock::duration duration) {
   return std::chrono::duration<double, std::milli>(duration).count();
-}
-
-double CpuSeconds() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  auto seconds = [](const timeval& t) { return t.tv_sec + t.tv_usec / 1e6; };
-  return seconds(usage.ru_utime) + seconds(usage.ru_stime);
 }
 
 void MeasureOvershoot(frmWorm& form) {

@@ -1,6 +1,7 @@
 #include "midi_file.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <tuple>
 
 namespace {
@@ -11,9 +12,10 @@ struct Event {
     std::vector<unsigned char> bytes;
 };
 
-void PutVariableLength(std::vector<unsigned char>& out, int value)
+// Seven bits a byte, most significant first; a MIDI file allows up to 0x0FFFFFFF.
+void PutVariableLength(std::vector<unsigned char>& out, std::uint32_t value)
 {
-    unsigned char groups[4];
+    unsigned char groups[5];  // 32 bits need five groups of seven
     int count = 0;
     do {
         groups[count++] = static_cast<unsigned char>(value & 0x7F);
@@ -78,7 +80,7 @@ std::vector<unsigned char> MidiFileBytes(const Tune& tune)
     std::vector<unsigned char> track;
     int tick = 0;
     for (const Event& e : events) {
-        PutVariableLength(track, e.tick - tick);
+        PutVariableLength(track, static_cast<std::uint32_t>(e.tick - tick));
         tick = e.tick;
         track.insert(track.end(), e.bytes.begin(), e.bytes.end());
     }

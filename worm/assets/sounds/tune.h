@@ -6,6 +6,10 @@
 // A tune as the MIDI generator sees it: channel set-up and timed notes.
 
 constexpr int kTicksPerQuarter = 480;
+// The longest note, voice and tune in ticks: the largest time step a MIDI file can hold.
+constexpr int kMaxTuneTicks = 0x0FFFFFFF;
+// The most notes a tune may play, repeats included.
+constexpr int kMaxTuneNotes = 200000;
 
 struct TuneChannel {
     int channel = 0;     // 0..15; 9 is percussion

@@ -64,23 +64,29 @@ bool ExpandGroups(std::string& text, std::string& error)
     }
 }
 
-bool ParseDuration(const std::string& text, int& ticks)
+// Ticks of a duration, or false when it is none or lasts no tick; one that grows past
+// kMaxTuneTicks on the way gives kMaxTuneTicks + 1.
+bool ParseDuration(const std::string& text, long long& ticks)
 {
     static const std::map<char, int> kBase = {
         {'w', 4 * kTicksPerQuarter}, {'h', 2 * kTicksPerQuarter}, {'q', kTicksPerQuarter},
         {'e', kTicksPerQuarter / 2}, {'s', kTicksPerQuarter / 4}};
     if (text.empty() || !kBase.contains(text[0]))
         return false;
-    ticks = kBase.at(text[0]);
+    long long length = kBase.at(text[0]);
+    bool tooLong = false;
     for (char modifier : text.substr(1)) {
         if (modifier == '.')
-            ticks += ticks / 2;
+            length += length / 2;
         else if (modifier == '3')
-            ticks = ticks * 2 / 3;
+            length = length * 2 / 3;
         else
             return false;
+        tooLong = tooLong || length > kMaxTuneTicks;
+        length = std::min<long long>(length, kMaxTuneTicks);
     }
-    return true;
+    ticks = tooLong ? kMaxTuneTicks + 1LL : length;
+    return ticks > 0;
 }
 
 bool ParsePitch(const std::string& text, int channel, int& key)
@@ -111,17 +117,24 @@ bool ParsePitch(const std::string& text, int channel, int& key)
 }
 
 // One token: pitch[+pitch...]/duration[!] or r/duration.
-bool AddToken(std::string token, int channel, int velocity, Voice& voice)
+bool AddToken(std::string token, int channel, int velocity, Voice& voice, std::string& error)
 {
+    error = "bad note " + token;
     bool accent = false;
     if (!token.empty() && token.back() == '!') {
         accent = true;
         token.pop_back();
     }
     const size_t slash = token.find('/');
-    int ticks = 0;
-    if (slash == std::string::npos || !ParseDuration(token.substr(slash + 1), ticks))
+    long long duration = 0;
+    if (slash == std::string::npos || !ParseDuration(token.substr(slash + 1), duration))
         return false;
+    if (duration > kMaxTuneTicks - voice.length) {
+        error = "channel " + std::to_string(channel + 1) + " lasts longer than " +
+                std::to_string(kMaxTuneTicks) + " ticks";
+        return false;
+    }
+    const int ticks = static_cast<int>(duration);
     const std::string pitches = token.substr(0, slash);
     if (pitches != "r") {
         std::stringstream chord(pitches);
@@ -131,7 +144,7 @@ bool AddToken(std::string token, int channel, int velocity, Voice& voice)
             if (!ParsePitch(pitch, channel, key))
                 return false;
             const int length = channel == kDrumChannel ? std::min(ticks, kTicksPerQuarter / 4)
-                                                       : std::max(ticks - kNoteGap, ticks / 2);
+                                                       : std::max({ticks - kNoteGap, ticks / 2, 1});
             voice.notes.push_back({voice.length, length, channel, key,
                                    std::min(127, velocity + (accent ? 25 : 0))});
         }
@@ -196,12 +209,9 @@ bool ParseVoiceLine(const std::string& line, ParseState& state, std::string& err
     Voice& voice = state.sections[state.currentSection].voices[channel];
     std::istringstream tokens(body);
     std::string token;
-    while (tokens >> token) {
-        if (!AddToken(token, channel, state.velocity[channel], voice)) {
-            error = "bad note " + token;
+    while (tokens >> token)
+        if (!AddToken(token, channel, state.velocity[channel], voice, error))
             return false;
-        }
-    }
     return true;
 }
 
@@ -266,6 +276,7 @@ bool MeasureSections(ParseState& state, std::string& error)
     return true;
 }
 
+// Plays the sections one after another as the play line names them.
 bool Arrange(ParseState& state, std::string& error)
 {
     if (state.form.empty()) {
@@ -279,11 +290,20 @@ bool Arrange(ParseState& state, std::string& error)
             error = "play names unknown section " + name;
             return false;
         }
-        for (const auto& [channel, voice] : section->second.voices)
+        if (section->second.length > kMaxTuneTicks - offset) {
+            error = "the play line lasts longer than " + std::to_string(kMaxTuneTicks) + " ticks";
+            return false;
+        }
+        for (const auto& [channel, voice] : section->second.voices) {
+            if (voice.notes.size() > static_cast<size_t>(kMaxTuneNotes) - state.tune.notes.size()) {
+                error = "the play line plays more than " + std::to_string(kMaxTuneNotes) + " notes";
+                return false;
+            }
             for (TuneNote note : voice.notes) {
                 note.tick += offset;
                 state.tune.notes.push_back(note);
             }
+        }
         offset += section->second.length;
     }
     state.tune.lengthTicks = offset;

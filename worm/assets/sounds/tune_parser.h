@@ -19,7 +19,8 @@
 // Notes are c d e f g a b, optionally # or b, and an octave (c4 = middle C); chords join
 // notes with "+". Durations: w h q e s (whole .. sixteenth), "." adds half, "3" makes a
 // triplet. Channels count 1..16 as musicians do. Every voice of a section must fill the
-// same whole number of bars. Text after "#" at the start of a line is a comment.
+// same whole number of bars. Text after "#" at the start of a line is a comment. A tune
+// lasts at most kMaxTuneTicks and plays at most kMaxTuneNotes notes.
 //
 // On a fault, error names the line and the tune is incomplete.
 bool ParseTune(const std::string& text, Tune& tune, std::string& error);

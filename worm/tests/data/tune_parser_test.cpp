@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 const char* const kTwoBars =
@@ -83,6 +85,51 @@ TEST(TuneParser, RefusesFaultsWithTheirLine)
     }
 }
 
+// Tunes whose lengths or note counts would overflow the arithmetic or the memory.
+TEST(TuneParser, RefusesTunesBeyondTheLongestAndLargest)
+{
+    const std::string head = "file T.Mid\nchannel 1\nsection A\n";
+    const auto plays = [](int times) {
+        std::string line = "play";
+        for (int i = 0; i < times; ++i)
+            line += " A";
+        return line + "\n";
+    };
+    const std::string tooLong = "channel 1 lasts longer than 268435455 ticks";
+    const struct {
+        std::string text;
+        std::string error;
+    } cases[] = {
+        {head + "1: c4/w" + std::string(36, '.') + "\n", "line 4: " + tooLong},
+        {head + "1: c4/s" + std::string(60, '.') + "\n", "line 4: " + tooLong},
+        {head + "1: c4/w" + std::string(34, '.') + "3\n", "line 4: " + tooLong},
+        {head + "1: [r/w" + std::string(29, '.') + "]9\n", "line 4: " + tooLong},
+        {head + "1: [[r/w]99]99\n" + plays(115),
+         "the play line lasts longer than 268435455 ticks"},
+        {head + "1: [[r/w]99]99\n" + plays(14) + plays(1),
+         "the play line lasts longer than 268435455 ticks"},
+        {head + "1: [[c4+d4+e4+f4+g4+a4+b4+c5/w]99]10\n" + plays(26),
+         "the play line plays more than 200000 notes"},
+    };
+    for (const auto& c : cases) {
+        Tune tune;
+        std::string error;
+        EXPECT_FALSE(ParseTune(c.text, tune, error)) << c.text.substr(0, 80);
+        EXPECT_EQ(error, c.error);
+    }
+
+    // Just inside the limits: a rest of 14 x 9801 bars and 25 plays of 7920 notes.
+    Tune longest;
+    std::string error;
+    EXPECT_TRUE(ParseTune(head + "1: [[r/w]99]99\n" + plays(14), longest, error)) << error;
+    EXPECT_EQ(longest.lengthTicks, 14 * 9801 * 4 * kTicksPerQuarter);
+    Tune largest;
+    EXPECT_TRUE(ParseTune(head + "1: [[c4+d4+e4+f4+g4+a4+b4+c5/w]99]10\n" + plays(25), largest,
+                          error))
+        << error;
+    EXPECT_EQ(largest.notes.size(), 25u * 7920);
+}
+
 TEST(MidiFile, WritesALoopThatEndsOnTheBarLine)
 {
     Tune tune;
@@ -97,6 +144,39 @@ TEST(MidiFile, WritesALoopThatEndsOnTheBarLine)
     EXPECT_EQ(midi.unmatchedNoteOffs, 0);
     EXPECT_EQ(midi.endTick, tune.lengthTicks);
     EXPECT_DOUBLE_EQ(midi.seconds, 8.0);  // 16 beats at 120 per minute
+}
+
+// A note of a tick still ends before the next one starts; a note of no ticks is refused.
+TEST(MidiFile, ShortestNotesEndBeforeTheNextStarts)
+{
+    const std::string head = "file T.Mid\nchannel 1\nsection A\n";
+    Tune tune;
+    std::string error;
+    ASSERT_TRUE(ParseTune(head + "1: [[c4/s3333333333]40]48\nplay A\n", tune, error)) << error;
+    MidiSummary midi;
+    ASSERT_TRUE(ReadMidiSummary(MidiFileBytes(tune), midi, error)) << error;
+    EXPECT_EQ(midi.noteOns, 1920);
+    EXPECT_EQ(midi.notesStillOn, 0);
+    EXPECT_EQ(midi.unmatchedNoteOffs, 0);
+
+    EXPECT_FALSE(ParseTune(head + "1: c4/s33333333333 r/w\nplay A\n", tune, error));
+    EXPECT_EQ(error, "line 4: bad note c4/s33333333333");
+}
+
+// The end of the longest tune lies one four-byte time step after its start.
+TEST(MidiFile, WritesTheLongestTimeStep)
+{
+    Tune tune;
+    tune.file = "T.Mid";
+    tune.lengthTicks = kMaxTuneTicks;
+    const std::vector<unsigned char> bytes = MidiFileBytes(tune);
+    const std::vector<unsigned char> end = {0xFF, 0xFF, 0xFF, 0x7F, 0xFF, 0x2F, 0x00};
+    ASSERT_GE(bytes.size(), end.size());
+    EXPECT_TRUE(std::equal(end.begin(), end.end(), bytes.end() - 7));
+    MidiSummary midi;
+    std::string error;
+    ASSERT_TRUE(ReadMidiSummary(bytes, midi, error)) << error;
+    EXPECT_EQ(midi.endTick, kMaxTuneTicks);
 }
 
 }  // namespace
