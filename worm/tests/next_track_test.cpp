@@ -10,6 +10,18 @@
 
 namespace {
 
+// A database whose tracks 1, 2, ... have these difficulties.
+TrackDatabase DatabaseOf(const std::vector<int>& difficulties) {
+  TrackDatabase database;
+  database.TrackCount = static_cast<std::uint8_t>(difficulties.size());
+  for (int difficulty : difficulties) {
+    TrackRecord track;
+    track.Difficulty = static_cast<std::uint8_t>(difficulty);
+    database.Tracks.push_back(track);
+  }
+  return database;
+}
+
 struct NextTrackCase {
   const char* Name;
   std::vector<int> Difficulties;  // of tracks 1, 2, ...
@@ -22,13 +34,7 @@ class NextTrackTest : public testing::TestWithParam<NextTrackCase> {};
 
 TEST_P(NextTrackTest, PlaysEachGroupInRandomOrderThenEnds) {
   const NextTrackCase& c = GetParam();
-  TrackDatabase database;
-  database.TrackCount = static_cast<std::uint8_t>(c.Difficulties.size());
-  for (int difficulty : c.Difficulties) {
-    TrackRecord track;
-    track.Difficulty = static_cast<std::uint8_t>(difficulty);
-    database.Tracks.push_back(track);
-  }
+  const TrackDatabase database = DatabaseOf(c.Difficulties);
   ScriptedPlatform platform;
   RunningGame game;
   game.RefillPool = true;
@@ -65,13 +71,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<NextTrackCase>& info) { return info.param.Name; });
 
 TEST(NextTrack, AfterTheLastTrackOfALevelTheSavedGameAsksForTheNextLevel) {
-  TrackDatabase database;
-  database.TrackCount = 2;
-  for (int difficulty : {2, 6}) {
-    TrackRecord track;
-    track.Difficulty = static_cast<std::uint8_t>(difficulty);
-    database.Tracks.push_back(track);
-  }
+  const TrackDatabase database = DatabaseOf({2, 6});
   ScriptedPlatform platform;
   RunningGame game;
   game.RefillPool = true;
