@@ -16,7 +16,8 @@ class ArrowTarget : public QWidget {
   // The keyboard's choice of column, outlined in the colour of the side to move.
   void SetMark(const QColor& colour);
   void ClearMark();
-  bool Marked() const { return mark_.isValid(); }
+  // The colour of the keyboard's mark; invalid while the arrow has none.
+  const QColor& Mark() const { return mark_; }
 
  signals:
   void DragDrop(int column, Disk disk);

@@ -1,98 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
-#include <QDrag>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QMimeData>
 #include <QScreen>
-#include <QTest>
 #include <QTimer>
+#include <cmath>
 
 #include "desktop_alerts.h"
-#include "form1.h"
+#include "form1_fixture.h"
 #include "messages.h"
 #include "play.h"
 
 namespace {
 
-class ScriptedAlerts : public Alerts {
- public:
-  void Warning(const QString& caption, const QString& text) override {
-    warnings << caption + "|" + text;
-  }
-  void Information(const QString& caption, const QString& text) override {
-    informations << caption + "|" + text;
-  }
-  void Message(const QString& caption, const QString& text) override {
-    messages << caption + "|" + text;
-  }
-  void Beep() override { ++beeps; }
+// Relative luminance of a colour, on the sRGB scale.
+double Luminance(const QColor& colour) {
+  auto linear = [](double channel) {
+    return channel <= 0.03928 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+  };
+  return 0.2126 * linear(colour.redF()) + 0.7152 * linear(colour.greenF()) +
+         0.0722 * linear(colour.blueF());
+}
 
-  QStringList warnings;
-  QStringList informations;
-  QStringList messages;
-  int beeps = 0;
-};
-
-class Form1Test : public testing::Test {
- protected:
-  Form1Test() : form(alerts) {
-    form.show();
-    EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
-  }
-
-  // Presses the mouse on a disk; returns the drag it started, if any.
-  QDrag* PressOn(DiskImage* disk) {
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    QTest::mousePress(disk, Qt::LeftButton, {}, disk->rect().center());
-    QTest::mouseRelease(disk, Qt::LeftButton, {}, disk->rect().center());
-    return disk->findChild<QDrag*>();
-  }
-
-  // Releases a drag at a point of the window: the drop goes to the widget
-  // there that takes drops, or to its nearest parent that does.
-  bool DropAt(QDrag* drag, QPoint windowPoint) { return DropAt(drag->mimeData(), windowPoint); }
-
-  bool DropAt(const QMimeData* data, QPoint windowPoint) {
-    QWidget* site = form.childAt(windowPoint);
-    while (site != nullptr && !site->acceptDrops()) site = site->parentWidget();
-    if (site == nullptr) return false;
-    const QPoint local = site->mapFrom(&form, windowPoint);
-    QDragEnterEvent enter(local, Qt::MoveAction, data, Qt::LeftButton, {});
-    QApplication::sendEvent(site, &enter);
-    if (!enter.isAccepted()) return false;
-    QDropEvent drop(local, Qt::MoveAction, data, Qt::NoButton, {});
-    QApplication::sendEvent(site, &drop);
-    return drop.isAccepted();
-  }
-
-  QPoint ArrowPoint(int k) const { return form.Arrow(k)->mapTo(&form, QPoint(17, 30)); }
-
-  bool DragToArrow(DiskImage* disk, int k) {
-    QDrag* drag = PressOn(disk);
-    return drag != nullptr && DropAt(drag, ArrowPoint(k));
-  }
-
-  void PlayByKeys(const std::string& columns) {
-    for (char column : columns) {
-      for (int step = 0; step < kColumns; ++step) QTest::keyClick(&form, Qt::Key_Left);
-      for (int step = 0; step < column - '0'; ++step) QTest::keyClick(&form, Qt::Key_Right);
-      QTest::keyClick(&form, Qt::Key_Return);
-    }
-  }
-
-  bool ShowsPicture(int cell, const QPixmap& picture) const {
-    return form.Cell(cell)->pixmap().toImage() == picture.toImage();
-  }
-
-  QColor PixelAt(QPoint windowPoint) { return form.grab().toImage().pixelColor(windowPoint); }
-
-  ScriptedAlerts alerts;
-  Form1 form;
-  Pictures pictures;
-};
+double ContrastOnCyan(const QColor& colour) {
+  return (Luminance(QColor(0, 255, 255)) + 0.05) / (Luminance(colour) + 0.05);
+}
 
 TEST_F(Form1Test, WindowHasItsTitleSizeMenuAndPlaces) {
   EXPECT_EQ(form.windowTitle(), "Plinkett");
@@ -101,7 +34,7 @@ TEST_F(Form1Test, WindowHasItsTitleSizeMenuAndPlaces) {
   EXPECT_EQ(form.centralWidget()->palette().color(QPalette::Window), QColor(0, 255, 255));
   QStringList commands;
   for (QAction* action : form.menuBar()->actions()) commands << action->text();
-  EXPECT_EQ(commands, QStringList({"How To &Play", "&Reset", "E&xit", "&About"}));
+  EXPECT_EQ(commands, QStringList({"How To &Play", "&Reset", "E&xit", "&About", "&Computer"}));
   EXPECT_EQ(form.RedFrame()->geometry(), QRect(176, 0, 65, 57));
   EXPECT_EQ(form.BlueFrame()->geometry(), QRect(272, 0, 65, 57));
   EXPECT_EQ(form.RedDisk()->geometry(), QRect(16, 16, 32, 32));
@@ -219,25 +152,80 @@ TEST_F(Form1Test, TheFortyNinthDiskWithoutAFourEndsInAFullBoard) {
   EXPECT_TRUE(alerts.warnings.isEmpty());
 }
 
-TEST_F(Form1Test, KeysChooseAColumnMarkedInTheColourOfTheSideToMove) {
-  for (int k = 0; k < kColumns; ++k) EXPECT_FALSE(form.Arrow(k)->Marked());
-  QTest::keyClick(&form, Qt::Key_Right);
-  QTest::keyClick(&form, Qt::Key_Right);
-  EXPECT_TRUE(form.Arrow(5)->Marked());
-  EXPECT_FALSE(form.Arrow(3)->Marked());
-  for (int step = 0; step < 3; ++step) QTest::keyClick(&form, Qt::Key_Right);
-  EXPECT_TRUE(form.Arrow(6)->Marked());
+// The keyboard's mark as "column colour", e.g. "3 red"; "none" without one.
+std::string KeyboardMark(const Form1& form) {
+  std::string marks;
+  for (int k = 0; k < kColumns; ++k) {
+    const QColor mark = form.Arrow(k)->Mark();
+    if (!mark.isValid()) continue;
+    if (!marks.empty()) marks += ", ";
+    marks += std::to_string(k) + (mark.red() > mark.blue() ? " red" : " blue");
+  }
+  return marks.empty() ? "none" : marks;
+}
 
-  const Qt::Key drops[] = {Qt::Key_Down, Qt::Key_Space, Qt::Key_Return};
-  for (Qt::Key key : drops) QTest::keyClick(&form, key);
+TEST_F(Form1Test, KeysChooseAColumnMarkedFromTheStartForTheSideToMove) {
+  EXPECT_EQ(KeyboardMark(form), "3 red");
+  QTest::keyClick(&form, Qt::Key_Right);
+  QTest::keyClick(&form, Qt::Key_Right);
+  EXPECT_EQ(KeyboardMark(form), "5 red");
+  for (int step = 0; step < 3; ++step) QTest::keyClick(&form, Qt::Key_Right);
+  EXPECT_EQ(KeyboardMark(form), "6 red");
+
+  QTest::keyClick(&form, Qt::Key_Down);
+  EXPECT_EQ(KeyboardMark(form), "6 blue");
+  QTest::keyClick(&form, Qt::Key_Space);
+  QTest::keyClick(&form, Qt::Key_Return);
   EXPECT_TRUE(ShowsPicture(48, pictures.redDisk));
   EXPECT_TRUE(ShowsPicture(41, pictures.blueDisk));
   EXPECT_TRUE(ShowsPicture(34, pictures.redDisk));
   EXPECT_EQ(alerts.beeps, 3);
-  EXPECT_TRUE(form.Arrow(6)->Marked());
 
   form.ResetCommand()->trigger();
-  EXPECT_FALSE(form.Arrow(6)->Marked());
+  EXPECT_EQ(KeyboardMark(form), "3 red");
+  PlayByKeys("0101010");
+  EXPECT_EQ(KeyboardMark(form), "none");
+}
+
+TEST_F(Form1Test, NumberKeysDropStraightIntoTheirColumn) {
+  const struct {
+    int key;
+    Qt::KeyboardModifiers modifiers;
+    int cell;
+  } drops[] = {{Qt::Key_1, Qt::NoModifier, 42},     {Qt::Key_7, Qt::NoModifier, 48},
+               {Qt::Key_4, Qt::KeypadModifier, 45}, {Qt::Key_4, Qt::NoModifier, 38},
+               {Qt::Key_1, Qt::NoModifier, 35}};
+  Picture expected = Picture::Red;
+  for (const auto& drop : drops) {
+    QTest::keyClick(&form, static_cast<Qt::Key>(drop.key), drop.modifiers);
+    EXPECT_EQ(form.game().CellPicture(drop.cell), expected) << drop.cell;
+    expected = expected == Picture::Red ? Picture::Blue : Picture::Red;
+  }
+  EXPECT_EQ(KeyboardMark(form), "0 blue");
+  const Qt::Key ignored[] = {Qt::Key_0, Qt::Key_8, Qt::Key_9};
+  for (Qt::Key key : ignored) QTest::keyClick(&form, key);
+  QTest::keyClick(&form, Qt::Key_2, Qt::AltModifier);
+  EXPECT_EQ(form.game().MoveCount(), 5);
+}
+
+TEST_F(Form1Test, ThePlayerLabelsAreGreyedInAGreyThatReadsOnCyan) {
+  for (int player : {1, 2}) {
+    QLabel* label = form.PlayerLabel(player);
+    EXPECT_FALSE(label->isEnabled());
+    const QImage picture = label->grab().toImage();
+    QColor darkest = Qt::white;
+    for (int y = 0; y < picture.height(); ++y) {
+      for (int x = 0; x < picture.width(); ++x) {
+        const QColor pixel = picture.pixelColor(x, y);
+        if (pixel.lightness() < darkest.lightness()) darkest = pixel;
+      }
+    }
+    // Grey, neither black nor coloured, at a contrast of 4.5 to 1 or more on cyan.
+    EXPECT_EQ(darkest.red(), darkest.green());
+    EXPECT_EQ(darkest.green(), darkest.blue());
+    EXPECT_GT(darkest.red(), 0);
+    EXPECT_GE(ContrastOnCyan(darkest), 4.5) << darkest.name().toStdString();
+  }
 }
 
 TEST_F(Form1Test, MenuShowsTheRulesAndTheCredits) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "game.h"
 #include "play.h"
 
@@ -109,6 +111,81 @@ TEST(Game, NewGameClearsAFinishedGame) {
   // A new game does not touch the disks' borders: the blue one keeps the one
   // it got from red's winning move.
   EXPECT_EQ(Controls(game), "red enabled, blue disabled+border, GO red");
+}
+
+// Everything a game shows, as one text to compare.
+std::string Describe(const Game& game) {
+  std::string text;
+  for (int i = 0; i < kCells; ++i) {
+    text += game.board()[i].empty() ? "." : game.board()[i];
+    text += static_cast<char>('0' + static_cast<int>(game.CellPicture(i)));
+  }
+  text += " moves " + std::to_string(game.MoveCount()) + ", " + Controls(game);
+  if (game.WinnerShown()) text += ", shown: " + game.WinnerText();
+  if (game.Line().visible) {
+    text += ", line " + std::to_string(game.Line().from) + "-" + std::to_string(game.Line().to);
+  }
+  return text;
+}
+
+struct UndoCase {
+  const char* name;
+  std::string columns;
+};
+
+void PrintTo(const UndoCase& c, std::ostream* out) { *out << c.name; }
+
+class GameUndo : public testing::TestWithParam<UndoCase> {};
+
+TEST_P(GameUndo, TakesTheGameBackToWhereItWasBeforeTheLastDisk) {
+  const std::string& columns = GetParam().columns;
+  Game game;
+  Play(game, columns);
+  Game before;
+  Play(before, columns.substr(0, columns.size() - 1));
+  EXPECT_TRUE(game.Undo());
+  EXPECT_EQ(Describe(game), Describe(before));
+  // And on from there as if the disk had never been dropped.
+  Play(game, columns.substr(columns.size() - 1));
+  Play(before, columns.substr(columns.size() - 1));
+  EXPECT_EQ(Describe(game), Describe(before));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Games, GameUndo,
+    testing::Values(UndoCase{"TheFirstDiskGivesRedItsBorderBack", "3"},
+                    UndoCase{"ABlueDisk", "34"},
+                    UndoCase{"AWin", "0101010"},
+                    UndoCase{"AHorizontalAndDiagonalWin", kDoubleFourGame},
+                    UndoCase{"TheFortyNinthDiskThatWins", kLastDiskWinsGame},
+                    UndoCase{"AFullBoard", kNoWinnerGame}),
+    [](const testing::TestParamInfo<UndoCase>& info) { return std::string(info.param.name); });
+
+TEST(Game, UndoSkipsADropOnAFullColumn) {
+  Game game;
+  Play(game, "0000000");
+  EXPECT_EQ(game.Move(0, Disk::Blue), MoveResult::ColumnFull);
+  EXPECT_TRUE(game.Undo());
+  Game before;
+  Play(before, "000000");
+  EXPECT_EQ(Describe(game), Describe(before));
+}
+
+TEST(Game, UndoGoesBackToTheStartAndNoFurther) {
+  Game game;
+  const std::string fresh = Describe(game);
+  EXPECT_FALSE(game.CanUndo());
+  EXPECT_FALSE(game.Undo());
+  EXPECT_EQ(Describe(game), fresh);
+
+  Play(game, "0101010");
+  for (int n = 0; n < 7; ++n) EXPECT_TRUE(game.Undo());
+  EXPECT_EQ(Describe(game), fresh);
+  EXPECT_FALSE(game.Undo());
+
+  Play(game, "01");
+  game.NewGame();
+  EXPECT_FALSE(game.CanUndo());
 }
 
 }  // namespace

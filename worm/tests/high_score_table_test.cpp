@@ -1,4 +1,5 @@
 #include "shell/high_score_table.h"
+#include "file_folder_test.h"
 #include "full_disk.h"
 
 #include <gtest/gtest.h>
@@ -59,21 +60,7 @@ TEST(HighScoreTableTest, InsertionRules) {
   }
 }
 
-class HighScoreFileTest : public testing::Test {
- protected:
-  QString PathOf(const QString& name) const { return dir_.filePath(name); }
-  void WriteBytes(const QString& name, const QByteArray& bytes) {
-    QFile file(PathOf(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-  QByteArray ReadBytes(const QString& name) const {
-    QFile file(PathOf(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-
-  QTemporaryDir dir_;
-};
+using HighScoreFileTest = FileFolderTest;
 
 TEST_F(HighScoreFileTest, EntriesAreWrittenByteForByte) {
   HighScoreTable table = Scores({255, 9, 8, 7, 6, 5, 4, 3, 2, 0});

@@ -1,4 +1,5 @@
 #include "shell/saved_game.h"
+#include "file_folder_test.h"
 #include "full_disk.h"
 
 #include <gtest/gtest.h>
@@ -40,21 +41,7 @@ const QByteArray FixtureBytes = QByteArray::fromHex(
     "feff"              // save counter
     "c8");              // tracks completed
 
-class SavedGameTest : public testing::Test {
- protected:
-  QString PathOf(const QString& name) const { return dir_.filePath(name); }
-  void WriteBytes(const QString& name, const QByteArray& bytes) {
-    QFile file(PathOf(name));
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-  }
-  QByteArray ReadBytes(const QString& name) const {
-    QFile file(PathOf(name));
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-
-  QTemporaryDir dir_;
-};
+using SavedGameTest = FileFolderTest;
 
 TEST_F(SavedGameTest, RecordIsWrittenByteForByte) {
   EXPECT_EQ(SavedGameBytes(Fixture()).toHex().toStdString(), FixtureBytes.toHex().toStdString());
