@@ -37,10 +37,6 @@ class MainMenu {
   // then the chosen part runs.
   void tmrMainMenu_Timer();
 
-  // The database chosen when the menu started, without ".wdb".
-  const QString& ChosenDatabase() const { return chosenDatabase_; }
-  const RunningGame& Game() const { return game_; }
-
  private:
   // What the menu hands over to.
   enum class Choice { None, HighScores, Editor, ContinueGame, NewGame, Quit };
@@ -64,7 +60,9 @@ class MainMenu {
 
   frmWorm& form_;
   std::function<void()> enterEditor_;
+  // The database chosen when the menu started, without ".wdb".
   QString chosenDatabase_;
+  // The saved game the menu read, continued and kept current by a game.
   RunningGame game_;
   bool centreLit_ = false;
 };
