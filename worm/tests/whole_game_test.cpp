@@ -63,7 +63,11 @@ TEST_F(WholeGameTest, MenuGameHighScoreEntryAndBackToTheMenu) {
   ASSERT_EQ(InsertScore(expected, 2), 8);
   expected[8].PlayerName = "A";
   EXPECT_EQ(onDisk, expected);
+  // Quitting undid the start-up.
   EXPECT_EQ(platform.DisplayModes.back(), platform.Desktop);
+  EXPECT_TRUE(platform.CursorShown);
+  EXPECT_EQ(platform.SoundShutDownCalls, 1);
+  EXPECT_FALSE(form.W95.DisableKeys);
 }
 
 }  // namespace
