@@ -30,6 +30,7 @@ class MainMenu {
   MainMenu(frmWorm& form, std::function<void()> enterEditor);
   MainMenu(const MainMenu&) = delete;
   MainMenu& operator=(const MainMenu&) = delete;
+  // Takes its event off the timer.
   ~MainMenu();
 
   // The timer event: with a command line straight into the editor; else
@@ -41,7 +42,9 @@ class MainMenu {
   // What the menu hands over to.
   enum class Choice { None, HighScores, Editor, ContinueGame, NewGame, Quit };
 
+  // The menu picture wiped in, its tune started.
   void ShowMenu();
+  // Polls until an item is chosen.
   Choice RunLoop();
   // Lights a side item while its push lasts; fire chooses it.
   Choice HoldItem(InputReader& input, std::uint8_t item, bool (InputSample::*pushed)() const);
@@ -54,8 +57,11 @@ class MainMenu {
   // The saved game of the chosen database exists and belongs to the
   // database as it is now (exact name, same save counter).
   bool SavedGameValid();
+  // Message 7 or 8 over the menu.
   void ShowMenuMessage(std::uint8_t number);
+  // Wiped to black, the playfield parked, the tune stopped.
   void Leave();
+  // Runs the chosen part: it brings the menu back through the timer.
   void HandOver(Choice choice);
 
   frmWorm& form_;
@@ -64,5 +70,5 @@ class MainMenu {
   QString chosenDatabase_;
   // The saved game the menu read, continued and kept current by a game.
   RunningGame game_;
-  bool centreLit_ = false;
+  bool centreLit_ = false;  // the centre item is shown lit
 };
