@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -24,16 +25,19 @@ protected:
     TrackDatabase database_;
 };
 
-TEST_F(StarterDatabase, HoldsTracksOfEveryDifficultyWithTheDefaultSettings)
+TEST_F(StarterDatabase, HoldsThreeTracksOfEveryDifficultyWithTheDefaultSettings)
 {
-    EXPECT_GE(database_.TrackCount, 12);
+    EXPECT_GE(database_.TrackCount, 30);
     EXPECT_EQ(database_.Settings, (DatabaseSettings{3, 5, 5, 0}));
     std::multiset<int> difficulties;
     std::set<QString> names;
+    int fastestHardest = 0;
     for (int n = 1; n <= database_.TrackCount; ++n) {
         const TrackRecord& track = database_.Tracks[n];
         difficulties.insert(track.Difficulty);
         names.insert(track.Name);
+        if (track.Difficulty == 10)
+            fastestHardest = std::max<int>(fastestHardest, track.StartSpeed);
         EXPECT_FALSE(track.Name.isEmpty());
         EXPECT_LE(track.StartDirection, 7);
         EXPECT_GE(track.StartSpeed, 1);
@@ -42,10 +46,11 @@ TEST_F(StarterDatabase, HoldsTracksOfEveryDifficultyWithTheDefaultSettings)
         EXPECT_LE(track.HiddenBonusCount, 50);
     }
     EXPECT_EQ(names.size(), database_.TrackCount) << "track names repeat";
-    EXPECT_GE(difficulties.count(1), 2u);
-    EXPECT_GE(difficulties.count(2), 2u);
+    for (int difficulty = 1; difficulty <= 10; ++difficulty)
+        EXPECT_GE(difficulties.count(difficulty), 3u) << "difficulty " << difficulty;
     EXPECT_EQ(*difficulties.begin(), 1);
     EXPECT_EQ(*difficulties.rbegin(), 10);
+    EXPECT_GE(fastestHardest, 72) << "the hardest tracks are the fastest";
 }
 
 TEST_F(StarterDatabase, EveryTrackPassesValidationAndCanBeFinished)
