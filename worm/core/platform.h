@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QPoint>
 #include <QSize>
 #include <QString>
 #include <QStringList>
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 
 class Timer;
@@ -45,6 +47,9 @@ constexpr int MidiModePaused = 529;
 enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Question, Exclamation, Critical };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// The two windows of the editor that the keyboard focus moves between.
+enum class FocusWindow { Game, Toolbox };
 
 // Thrown out of a wait or an event pump once the game window was closed; the
 // event that ran the game catches it and the program ends (frmWorm::RunEvent).
@@ -128,4 +133,15 @@ class Platform {
   // A timer fires its event every interval while it is running.
   virtual void StartTimer(Timer& timer) = 0;
   virtual void StopTimer(Timer& timer) = 0;
+
+  // Editor windows.
+  // The desktop's warning sound.
+  virtual void Beep() = 0;
+  // Gives the keyboard focus to the game window or to the editor's toolbox.
+  virtual void SetFocus(FocusWindow window) = 0;
+  // Where a point of the logical screen (640 x 480) lies on the desktop.
+  virtual QPoint DesktopPoint(QPoint logical) = 0;
+  // While a guard is set, closing the game window asks it first and the
+  // window stays open when it answers false; an empty guard lets it close.
+  virtual void SetCloseGuard(std::function<bool()> guard) = 0;
 };

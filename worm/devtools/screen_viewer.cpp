@@ -66,7 +66,9 @@ void ShowScreen(frmWorm& form, const QString& screen, const QString& saveFolder)
   } else if (screen == QLatin1String("pause") || screen == QLatin1String("info")) {
     if (!ShowPlay(form)) return;
     form.TrackPath = saveFolder;
-    RunningGame game{QStringLiteral("Viewer"), 3, {}};
+    RunningGame game;
+    game.ChosenDatabase = QStringLiteral("Viewer");
+    game.TracksCompleted = 3;
     game.Saved.PlayTrack = 1;
     if (screen == QLatin1String("info"))
       InfoScreen(form);

@@ -7,6 +7,11 @@
 void AttachGameWindow(QtPlatform& platform, frmWorm& form, GameWindow& window) {
   platform.Attach(window, [&form](const std::function<void()>& handler) { form.RunEvent(handler); });
   window.OnCloseRequest = [&platform, &form] {
+    // A guard is asked inside an event of its own; while another event is
+    // busy it cannot ask, and the window stays open.
+    bool close = !platform.HasCloseGuard();
+    if (!close) form.RunEvent([&] { close = platform.CloseAllowed(); });
+    if (!close) return;
     platform.RequestClose();
     form.RunEvent([] {});
   };

@@ -12,6 +12,7 @@
 #include <QScreen>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -97,13 +98,19 @@ void GameWindow::keyReleaseEvent(QKeyEvent* event) { keys_.Release(*event); }
 
 void GameWindow::focusOutEvent(QFocusEvent*) { keys_.ReleaseAll(); }
 
-QPoint GameWindow::PlayFieldPoint(QPoint widgetPoint) const {
-  const QRect screen = ScreenRect();
-  const QPoint logical = (widgetPoint - screen.topLeft()) / Scale();
+QPoint GameWindow::DesktopPoint(QPoint logical) const {
+  return mapToGlobal(ScreenRect().topLeft() + logical * Scale());
+}
+
+QPoint GameWindow::PlayFieldPoint(QPointF widgetPoint) const {
+  const QPointF offset = widgetPoint - QPointF(ScreenRect().topLeft());
+  const int scale = Scale();
+  const QPoint logical(static_cast<int>(std::floor(offset.x() / scale)),
+                       static_cast<int>(std::floor(offset.y() / scale)));
   return logical - form_.picPlayField.Rect().topLeft();
 }
 
-bool GameWindow::OverPlayField(QPoint widgetPoint) const {
+bool GameWindow::OverPlayField(QPointF widgetPoint) const {
   const PictureBox& playField = form_.picPlayField;
   return playField.Visible() &&
          QRect(QPoint(0, 0), playField.Rect().size()).contains(PlayFieldPoint(widgetPoint));
@@ -112,7 +119,7 @@ bool GameWindow::OverPlayField(QPoint widgetPoint) const {
 void GameWindow::SendMouse(QMouseEvent* event,
                            const std::function<void(int, int, int, int)>& handler) {
   if (!handler) return;
-  const QPoint point = PlayFieldPoint(event->position().toPoint());
+  const QPoint point = PlayFieldPoint(event->position());
   const int buttons = event->type() == QEvent::MouseMove ? ButtonBits(event->buttons())
                                                          : ButtonBits(event->button());
   const int shift = MouseShift(*event);
@@ -121,13 +128,13 @@ void GameWindow::SendMouse(QMouseEvent* event,
 }
 
 void GameWindow::mousePressEvent(QMouseEvent* event) {
-  if (!OverPlayField(event->position().toPoint())) return;
+  if (!OverPlayField(event->position())) return;
   mouseCaptured_ = true;
   SendMouse(event, form_.picPlayField_MouseDown);
 }
 
 void GameWindow::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint point = event->position().toPoint();
+  const QPointF point = event->position();
   UpdateCursor(point);
   if (mouseCaptured_ || OverPlayField(point)) SendMouse(event, form_.picPlayField_MouseMove);
 }
@@ -148,7 +155,7 @@ void GameWindow::SetPlayFieldCursor(std::optional<QCursor> cursor) {
   UpdateCursor(mapFromGlobal(QCursor::pos()));
 }
 
-void GameWindow::UpdateCursor(QPoint widgetPoint) {
+void GameWindow::UpdateCursor(QPointF widgetPoint) {
   if (!cursorShown_)
     setCursor(Qt::BlankCursor);
   else if (playFieldCursor_ && OverPlayField(widgetPoint))

@@ -31,6 +31,8 @@ class GameWindow : public QWidget {
   void SetCursorShown(bool shown);
   void SetPlayFieldCursor(std::optional<QCursor> cursor);
   int Scale() const;
+  // Where a point of the logical screen lies on the desktop.
+  QPoint DesktopPoint(QPoint logical) const;
 
   // Called on a close request that the game has to handle.
   std::function<void()> OnCloseRequest;
@@ -50,10 +52,10 @@ class GameWindow : public QWidget {
 
  private:
   QRect ScreenRect() const;
-  // Position in playfield pixels.
-  QPoint PlayFieldPoint(QPoint widgetPoint) const;
-  bool OverPlayField(QPoint widgetPoint) const;
-  void UpdateCursor(QPoint widgetPoint);
+  // Position in playfield pixels, truncated to the logical pixel it lies in.
+  QPoint PlayFieldPoint(QPointF widgetPoint) const;
+  bool OverPlayField(QPointF widgetPoint) const;
+  void UpdateCursor(QPointF widgetPoint);
   void SendMouse(QMouseEvent* event,
                  const std::function<void(int, int, int, int)>& handler);
 

@@ -5,6 +5,7 @@
 #include "platform/cursor_file.h"
 #include "platform/game_window.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFileDialog>
 #include <QGuiApplication>
@@ -250,4 +251,30 @@ void QtPlatform::StopTimer(Timer& timer) {
   found->second->stop();
   found->second.release()->deleteLater();
   timers_.erase(found);
+}
+
+void QtPlatform::Beep() { QApplication::beep(); }
+
+void QtPlatform::SetFocus(FocusWindow window) {
+  QWidget* target = window_;
+  if (window == FocusWindow::Toolbox) {
+    // The editor's toolbox names itself after its form.
+    target = nullptr;
+    for (QWidget* topLevel : QApplication::topLevelWidgets())
+      if (topLevel->objectName() == QLatin1String("frmToolBox") && topLevel->isVisible())
+        target = topLevel;
+  }
+  if (!target) return;
+  target->activateWindow();
+  target->setFocus(Qt::OtherFocusReason);
+}
+
+QPoint QtPlatform::DesktopPoint(QPoint logical) {
+  return window_ ? window_->DesktopPoint(logical) : logical;
+}
+
+bool QtPlatform::CloseAllowed() {
+  // The guard may replace itself while it runs.
+  const std::function<bool()> guard = closeGuard_;
+  return !guard || guard();
 }

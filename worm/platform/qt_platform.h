@@ -63,6 +63,15 @@ class QtPlatform : public Platform {
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
 
+  // Editor windows.
+  void Beep() override;
+  void SetFocus(FocusWindow window) override;
+  QPoint DesktopPoint(QPoint logical) override;
+  void SetCloseGuard(std::function<bool()> guard) override { closeGuard_ = std::move(guard); }
+  bool HasCloseGuard() const { return static_cast<bool>(closeGuard_); }
+  // Whether a close of the game window may go ahead: the guard's answer.
+  bool CloseAllowed();
+
  private:
   void ThrowIfClosing();
   // Handles pending window events; repaints the screen when it may have
@@ -81,4 +90,5 @@ class QtPlatform : public Platform {
   SdlMidiPlayer midi_;
   std::mt19937 generator_;
   std::map<Timer*, std::unique_ptr<QTimer>> timers_;
+  std::function<bool()> closeGuard_;
 };

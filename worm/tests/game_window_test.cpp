@@ -1,8 +1,10 @@
 #include "core/frm_worm.h"
+#include "platform/attach_game_window.h"
 #include "platform/cursor_file.h"
 #include "platform/game_window.h"
 #include "platform/qt_platform.h"
 #include "platform/scripted/scripted_platform.h"
+#include "render_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -52,6 +54,38 @@ TEST_F(GameWindowTest, MousePositionsArePlayFieldPixels) {
       << "a click beside the playfield is not the playfield's";
 }
 
+TEST_F(GameWindowTest, MousePositionsAreTruncatedToTheLogicalPixel) {
+  // Widget points at scale 2 (screen at (60, 20)) and at scale 1 (screen at
+  // (30, 10) in a 700 x 500 window); the second half of a logical pixel
+  // stays in that pixel, up to the playfield's last one.
+  struct Case {
+    QSize window;
+    QPoint widget;
+    QPoint playField;
+  };
+  const Case cases[] = {
+      {{1400, 1000}, {60 + 2 * 25 + 1, 20 + 2 * 47 + 1}, {23, 11}},
+      {{1400, 1000}, {60 + 2 * 26, 20 + 2 * 48}, {24, 12}},
+      {{1400, 1000}, {60 + 2 * 637 + 1, 20 + 2 * 479 + 1}, {635, 443}},
+      {{700, 500}, {30 + 637, 10 + 479}, {635, 443}},
+      {{700, 500}, {30 + 2, 10 + 36}, {0, 0}},
+  };
+  window_.show();
+  for (const Case& c : cases) {
+    window_.resize(c.window);
+    down_.clear();
+    QTest::mouseClick(&window_, Qt::LeftButton, Qt::NoModifier, c.widget);
+    ASSERT_EQ(down_.size(), 1u) << c.widget.x() << "," << c.widget.y();
+    EXPECT_EQ(QPoint(down_[0].x, down_[0].y), c.playField) << c.widget.x() << "," << c.widget.y();
+  }
+}
+
+TEST_F(GameWindowTest, DesktopPointsFollowTheScaledScreen) {
+  window_.show();
+  EXPECT_EQ(window_.DesktopPoint(QPoint(201, 152)),
+            window_.mapToGlobal(QPoint(60 + 2 * 201, 20 + 2 * 152)));
+}
+
 TEST_F(GameWindowTest, KeysReachTheKeyTableAndTheWindowEvent) {
   std::vector<std::pair<int, int>> keys;
   form_.Form_KeyDown = [&](int code, int shift) { keys.emplace_back(code, shift); };
@@ -79,6 +113,25 @@ TEST(QtPlatformTest, SettingsAreKeptPerApplicationSectionAndKey) {
   platform.SaveSetting("VoraTest", "Misc", "Choosen Database", "My Tracks");
   EXPECT_EQ(platform.GetSetting("VoraTest", "Misc", "Choosen Database", "Empty"), "My Tracks");
   EXPECT_EQ(platform.GetSetting("VoraTest", "Other", "Choosen Database", "Empty"), "Empty");
+}
+
+TEST(QtPlatformTest, AGuardedCloseBoxClosesOnlyWhenTheGuardAgrees) {
+  QtPlatform platform;
+  WatchedPlatform clock;
+  frmWorm form(clock);
+  GameWindow window(form);
+  AttachGameWindow(platform, form, window);
+  bool allow = false;
+  platform.SetCloseGuard([&] { return allow; });
+  window.OnCloseRequest();
+  EXPECT_FALSE(platform.CloseRequested());
+  allow = true;
+  clock.OnWait = [&] { window.OnCloseRequest(); };
+  form.RunEvent([&] { form.WaitMs(12); });
+  EXPECT_FALSE(platform.CloseRequested()) << "a busy loop cannot ask; the window stays";
+  clock.OnWait = nullptr;
+  window.OnCloseRequest();
+  EXPECT_TRUE(platform.CloseRequested());
 }
 
 TEST(QtPlatformTest, WaitsEndAtOnceOnceTheWindowWasClosed) {

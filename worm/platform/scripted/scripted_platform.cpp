@@ -1,5 +1,6 @@
 #include "platform/scripted/scripted_platform.h"
 
+#include "core/frm_worm.h"
 #include "core/timer.h"
 
 #include <algorithm>
@@ -80,10 +81,14 @@ void ScriptedPlatform::ThrowIfClosed() {
 void ScriptedPlatform::WaitFor(int ms) {
   Waits.push_back(ms);
   Now += std::max(ms, 0);
+  DeliverDueInput();
   ThrowIfClosed();
 }
 
-void ScriptedPlatform::PumpEvents() { ThrowIfClosed(); }
+void ScriptedPlatform::PumpEvents() {
+  DeliverDueInput();
+  ThrowIfClosed();
+}
 
 void ScriptedPlatform::YieldToEvents() {
   ++Yields;
@@ -220,4 +225,67 @@ void ScriptedPlatform::StartTimer(Timer& timer) {
 
 void ScriptedPlatform::StopTimer(Timer& timer) {
   std::erase_if(timers_, [&](const RunningTimer& running) { return running.Owner == &timer; });
+}
+
+void ScriptedPlatform::Schedule(std::int64_t at, std::function<void()> deliver) {
+  // Stable: input of one moment arrives in the order it was scheduled.
+  const auto after = std::upper_bound(
+      input_.begin(), input_.end(), at,
+      [](std::int64_t moment, const ScheduledInput& input) { return moment < input.At; });
+  input_.insert(after, {at, std::move(deliver)});
+}
+
+void ScriptedPlatform::ScheduleMouse(std::int64_t at, MouseAction action, int buttons, int x,
+                                     int y, int shift) {
+  Schedule(at, [this, action, buttons, x, y, shift] {
+    if (!form_) return;
+    const auto& handler = action == MouseAction::Down ? form_->picPlayField_MouseDown
+                          : action == MouseAction::Move ? form_->picPlayField_MouseMove
+                                                        : form_->picPlayField_MouseUp;
+    if (handler) form_->RunEvent([&] { handler(buttons, shift, x, y); });
+  });
+}
+
+void ScriptedPlatform::ScheduleKeyDown(std::int64_t at, int keyCode, int shift) {
+  Schedule(at, [this, keyCode, shift] {
+    if (form_ && form_->Form_KeyDown)
+      form_->RunEvent([&] { form_->Form_KeyDown(keyCode, shift); });
+  });
+}
+
+void ScriptedPlatform::DeliverDueInput() {
+  while (!input_.empty() && input_.front().At <= Now) {
+    const std::function<void()> deliver = std::move(input_.front().Deliver);
+    input_.erase(input_.begin());
+    deliver();
+  }
+}
+
+void ScriptedPlatform::RunUntil(std::int64_t moment) {
+  for (;;) {
+    const std::int64_t nextInput = input_.empty() ? Never : input_.front().At;
+    std::int64_t nextTimer = Never;
+    for (const RunningTimer& timer : timers_) nextTimer = std::min(nextTimer, timer.Due);
+    if (std::min(nextInput, nextTimer) > moment) break;
+    if (nextInput <= nextTimer) {
+      Now = std::max(Now, nextInput);
+      DeliverDueInput();
+    } else {
+      FireNextTimer();
+    }
+  }
+  Now = std::max(Now, moment);
+}
+
+bool ScriptedPlatform::ClickCloseBox() {
+  // As on the desktop: the guard asks inside an event of its own.
+  // The guard may replace itself while it runs.
+  const std::function<bool()> guard = closeGuard_;
+  bool close = !guard;
+  if (!close && form_)
+    form_->RunEvent([&] { close = guard(); });
+  else if (!close)
+    close = guard();
+  if (close) closeAt_ = std::min(closeAt_, Now);
+  return close;
 }

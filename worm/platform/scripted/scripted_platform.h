@@ -10,6 +10,7 @@
 #include <array>
 #include <cstdint>
 #include <deque>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <random>
@@ -18,6 +19,8 @@
 // The platform of the tests: a simulated clock that a wait moves at once,
 // input given per moment of that clock, and a record of every sound, music
 // command and question, the questions answered from a script.
+class frmWorm;
+
 class ScriptedPlatform : public Platform {
  public:
   static constexpr std::int64_t Never = std::numeric_limits<std::int64_t>::max();
@@ -136,6 +139,33 @@ class ScriptedPlatform : public Platform {
   void StartTimer(Timer& timer) override;
   void StopTimer(Timer& timer) override;
 
+  // Editor windows: input scheduled on the clock, and a record of beeps,
+  // focus changes and close requests.
+  enum class MouseAction { Down, Move, Up };
+  // The window whose events the scheduled input reaches (as the game
+  // window's events, through frmWorm::RunEvent).
+  void AttachForm(frmWorm& form) { form_ = &form; }
+  void ScheduleMouse(std::int64_t at, MouseAction action, int buttons, int x, int y,
+                     int shift = 0);
+  void ScheduleKeyDown(std::int64_t at, int keyCode, int shift = 0);
+  // Moves the clock to moment, delivering the scheduled input and firing
+  // the timers due on the way, in the order of their moments.
+  void RunUntil(std::int64_t moment);
+  // The close box of the game window: asks the guard; true when the window
+  // closes (CloseRequested from now on).
+  bool ClickCloseBox();
+
+  std::vector<std::int64_t> Beeps;
+  std::vector<FocusWindow> FocusChanges;
+  // The logical screen's place and factor on the desktop.
+  QPoint ScreenOrigin{0, 0};
+  int ScreenScale = 1;
+
+  void Beep() override { Beeps.push_back(Now); }
+  void SetFocus(FocusWindow window) override { FocusChanges.push_back(window); }
+  QPoint DesktopPoint(QPoint logical) override { return ScreenOrigin + logical * ScreenScale; }
+  void SetCloseGuard(std::function<bool()> guard) override { closeGuard_ = std::move(guard); }
+
  private:
   struct KeyHold {
     KeypadKey Key;
@@ -170,4 +200,16 @@ class ScriptedPlatform : public Platform {
   MidiState midiState_ = MidiState::NotOpen;
   std::int64_t midiPlayEnd_ = Never;
   std::int64_t midiPausedLeft_ = 0;
+
+  struct ScheduledInput {
+    std::int64_t At;
+    std::function<void()> Deliver;
+  };
+  // Delivers the scheduled input due by now, oldest first.
+  void DeliverDueInput();
+  void Schedule(std::int64_t at, std::function<void()> deliver);
+
+  frmWorm* form_ = nullptr;
+  std::vector<ScheduledInput> input_;
+  std::function<bool()> closeGuard_;
 };
